@@ -1,0 +1,1 @@
+# CPack settings for the Debian package.
