@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Makes the .deb of a built tree in a temporary folder, unpacks it into a
+# temporary root and checks what a desktop user gets from it.
+#
+# usage: check-deb.sh <build dir> <version> <application id>
+set -euo pipefail
+
+build=$1 version=$2 id=$3
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+failures=0
+
+# The package is made from the build folder's own CPack settings. Its files
+# are installed first under /usr of a staging root, so that cpack packs them
+# as they are instead of building the whole tree again while other tests run.
+DESTDIR="$work/stage" cmake --install "$build" --prefix /usr --strip >"$work/install.log" 2>&1 || {
+    cat "$work/install.log" >&2
+    echo "FAIL: cmake --install (is quillora built?)" >&2
+    exit 1
+}
+cat >"$work/CPackConfig.cmake" <<CONFIG
+include("$build/CPackConfig.cmake")
+set(CPACK_INSTALL_CMAKE_PROJECTS "")
+set(CPACK_INSTALLED_DIRECTORIES "$work/stage;.")
+set(CPACK_PACKAGE_DIRECTORY "$work/out")
+CONFIG
+cpack -G DEB --config "$work/CPackConfig.cmake" >"$work/cpack.log" 2>&1 || {
+    cat "$work/cpack.log" >&2
+    echo "FAIL: cpack -G DEB" >&2
+    exit 1
+}
+
+arch=$(dpkg --print-architecture)
+deb="$work/out/quillora_${version}_${arch}.deb"
+if [ ! -f "$deb" ]; then
+    echo "FAIL: no $(basename "$deb"); cpack wrote:" >&2
+    ls "$work/out" >&2
+    exit 1
+fi
+
+# The control file.
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = quillora ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)'"
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)'"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+[ -n "$(field Section)" ] || fail "no Section"
+[ -n "$(field Description)" ] || fail "no Description"
+depends=$(field Depends)
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+    # a name in the list, with or without a version constraint
+    sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends" | grep -qxF "$lib" \
+        || fail "Depends lacks $lib: '$depends'"
+done
+
+# Everything lands under /usr, nothing under /usr/local or a build path.
+dpkg-deb -c "$deb" | awk '{ print $6 }' >"$work/contents"
+if grep -Ev '^\./(usr/.*)?$' "$work/contents" >&2; then fail "files outside /usr"; fi
+if grep -E '^\./usr/local/' "$work/contents" >&2; then fail "files under /usr/local"; fi
+
+# The files themselves.
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+share="$root/usr/share"
+desktop="$share/applications/$id.desktop"
+metainfo="$share/metainfo/$id.metainfo.xml"
+svg="$share/icons/hicolor/scalable/apps/$id.svg"
+png="$share/icons/hicolor/32x32/apps/$id.png"
+
+[ -f "$root/usr/bin/quillora" ] && [ -x "$root/usr/bin/quillora" ] \
+    || fail "usr/bin/quillora missing or not executable"
+for f in "$desktop" "$metainfo" "$svg" "$png"; do
+    [ -s "$f" ] || fail "${f#"$root"/} missing or empty"
+done
+[ "$failures" -eq 0 ] || exit 1
+
+# What is installed refers to itself consistently: the entry starts the
+# installed program and names the installed icon, the metadata launches the
+# installed entry, and the program gives the entry's id as its desktop file
+# name so the desktop matches its window to the entry.
+key() { sed -n "s/^$1=//p" "$desktop"; }
+exec_cmd=$(key Exec)
+[ "${exec_cmd%% *}" = quillora ] || fail "Exec is '$exec_cmd', not the installed quillora"
+[ "$(key Icon)" = "$id" ] || fail "Icon is '$(key Icon)', not $id"
+grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
+    || fail "the metadata does not launch $id.desktop"
+grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
+grep -aq "$id" "$root/usr/bin/quillora" || fail "usr/bin/quillora does not carry the id $id"
+file -b "$png" | grep -q '^PNG image data, 32 x 32' || fail "the 32x32 icon is $(file -b "$png")"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "ok: $(basename "$deb"), Depends: $depends"
