@@ -1,0 +1,110 @@
+#include "system_posix.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+
+extern char **environ;
+
+namespace platform {
+
+namespace {
+
+[[noreturn]] void fail(const std::string &what, int error)
+{
+    throw Error(what + ": " + std::strerror(error));
+}
+
+// Runs in the program's own process, between fork and exec: only
+// async-signal-safe calls. Gives the program the signal state of a fresh
+// process and no descriptor but the standard three.
+void resetProcessState()
+{
+    sigset_t none;
+    sigemptyset(&none);
+    sigprocmask(SIG_SETMASK, &none, nullptr);
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal)
+        sigaction(signal, &byDefault, nullptr); // some cannot be changed: no matter
+#ifdef CLOSE_RANGE_CLOEXEC
+    close_range(3, ~0U, CLOSE_RANGE_CLOEXEC);
+#endif
+}
+
+} // namespace
+
+bool PosixSystem::isPlainFile(const std::string &path)
+{
+    struct stat info {};
+    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    const std::size_t slash = path.rfind('/');
+    const char first = path[slash == std::string::npos ? 0 : slash + 1];
+    return first != '.';
+}
+
+void PosixSystem::startProgram(const std::string &path)
+{
+    if (path.empty())
+        throw Error("no program to start");
+
+    // The program's process reports a failed exec through this pipe; a
+    // successful one closes it.
+    int report[2];
+    if (::pipe2(report, O_CLOEXEC) != 0)
+        fail("cannot start " + path, errno);
+    char *const arguments[] = {const_cast<char *>(path.c_str()), nullptr};
+
+    const pid_t middle = ::fork();
+    if (middle < 0) {
+        const int error = errno;
+        ::close(report[0]);
+        ::close(report[1]);
+        fail("cannot start " + path, error);
+    }
+    if (middle == 0) {
+        // A short-lived process in a session of its own: it forks the
+        // program and ends, so the program is handed to init, not to us.
+        ::close(report[0]);
+        ::setsid();
+        const pid_t program = ::fork();
+        if (program == 0) {
+            resetProcessState();
+            ::execve(path.c_str(), arguments, environ);
+        }
+        const int error = errno;
+        if (program < 0 || program == 0) {
+            [[maybe_unused]] const ssize_t written = ::write(report[1], &error, sizeof error);
+        }
+        ::_exit(program > 0 ? 0 : 127);
+    }
+
+    ::close(report[1]);
+    int status = 0;
+    while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+    }
+    int error = 0;
+    ssize_t got = 0;
+    do {
+        got = ::read(report[0], &error, sizeof error);
+    } while (got < 0 && errno == EINTR);
+    ::close(report[0]);
+    if (got > 0)
+        fail("cannot start " + path, error);
+    if (got < 0)
+        fail("cannot start " + path, errno);
+}
+
+System &systemServices()
+{
+    static PosixSystem system;
+    return system;
+}
+
+} // namespace platform
