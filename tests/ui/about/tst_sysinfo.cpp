@@ -1,0 +1,349 @@
+// The launcher and the registry reader against a registry and system
+// services of our own, which record what was asked of them.
+#include "sysinfo.h"
+
+#include "platform/registry.h"
+#include "platform/system.h"
+
+#include <QTest>
+
+#include <cstring>
+#include <map>
+#include <set>
+
+using namespace platform;
+
+namespace {
+
+constexpr char PathKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
+constexpr char FolderKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr int Absent = -1;
+
+// HKEY_LOCAL_MACHINE as an ordinary user sees it: readable, not writable.
+class FakeRegistry : public Registry
+{
+public:
+    struct Value
+    {
+        std::uint32_t type;
+        std::string data;
+    };
+    std::map<std::string, std::map<std::string, Value>> keys;
+    bool latin1CodePage = false;
+
+    std::vector<std::string> openedNames;
+    std::vector<std::uint32_t> accesses;
+    std::vector<std::uint32_t> capacities;
+    std::set<RegKey> live;
+
+    RegStatus openKey(RegRoot root, const std::string &subKey, std::uint32_t, std::uint32_t access,
+                      RegKey &key) override
+    {
+        openedNames.push_back(subKey);
+        accesses.push_back(access);
+        if (access & KeyWriteRights)
+            return ErrorAccessDenied;
+        const auto found = keys.find(subKey);
+        if (root != RegRoot::LocalMachine || found == keys.end())
+            return ErrorFileNotFound;
+        key = RegKey(std::distance(keys.begin(), found) + 100);
+        live.insert(key);
+        return ErrorSuccess;
+    }
+
+    RegStatus queryValue(RegKey key, const std::string &valueName, std::uint32_t &type, unsigned char *data,
+                         std::uint32_t &size) override
+    {
+        if (!live.count(key))
+            return ErrorInvalidHandle;
+        capacities.push_back(size);
+        const auto &values = std::next(keys.begin(), long(key) - 100)->second;
+        const auto found = values.find(valueName);
+        if (found == values.end())
+            return ErrorFileNotFound;
+        const std::string &bytes = found->second.data;
+        type = found->second.type;
+        if (bytes.size() > size) {
+            size = std::uint32_t(bytes.size());
+            return ErrorMoreData;
+        }
+        std::memcpy(data, bytes.data(), bytes.size());
+        size = std::uint32_t(bytes.size());
+        return ErrorSuccess;
+    }
+
+    RegStatus closeKey(RegKey key) override { return live.erase(key) ? ErrorSuccess : ErrorInvalidHandle; }
+
+    std::string ansiToUtf8(std::string_view bytes) const override
+    {
+        if (!latin1CodePage)
+            return std::string(bytes);
+        std::string text;
+        for (const char byte : bytes) {
+            const auto code = static_cast<unsigned char>(byte);
+            if (code < 0x80) {
+                text += byte;
+            } else {
+                text += char(0xC0 | code >> 6);
+                text += char(0x80 | (code & 0x3F));
+            }
+        }
+        return text;
+    }
+
+    bool consulted(const char *name) const
+    {
+        return std::find(openedNames.begin(), openedNames.end(), name) != openedNames.end();
+    }
+};
+
+class FakeSystem : public System
+{
+public:
+    std::set<std::string> plainFiles;
+    std::set<std::string> programs;
+    bool fileTestThrows = false;
+    std::vector<std::string> fileTests;
+    std::vector<std::string> starts;
+
+    bool isPlainFile(const std::string &path) override
+    {
+        fileTests.push_back(path);
+        if (fileTestThrows)
+            throw Error("file test failed");
+        return plainFiles.count(path) > 0;
+    }
+
+    void startProgram(const std::string &path) override
+    {
+        starts.push_back(path);
+        if (!programs.count(path))
+            throw Error("cannot start");
+    }
+};
+
+std::string bytes(const QByteArray &data)
+{
+    return data.toStdString();
+}
+
+QByteArrayList list(const std::vector<std::string> &texts)
+{
+    QByteArrayList result;
+    for (const std::string &text : texts)
+        result << QByteArray::fromStdString(text);
+    return result;
+}
+
+template <typename Set>
+Set setOf(const QByteArrayList &texts)
+{
+    Set result;
+    for (const QByteArray &text : texts)
+        result.insert(text.toStdString());
+    return result;
+}
+
+const QByteArray Zero(1, '\0');
+
+} // namespace
+
+class TestSysInfo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startSysInfo_data();
+    void startSysInfo();
+    void getKeyValue_data();
+    void getKeyValue();
+    void getKeyValueFailureEmptiesText_data();
+    void getKeyValueFailureEmptiesText();
+    void getKeyValueAsksForReadingAndTheWholeBuffer();
+};
+
+void TestSysInfo::startSysInfo_data()
+{
+    QTest::addColumn<int>("firstType");
+    QTest::addColumn<QByteArray>("firstData");
+    QTest::addColumn<int>("secondType");
+    QTest::addColumn<QByteArray>("secondData");
+    QTest::addColumn<QByteArrayList>("plainFiles");
+    QTest::addColumn<QByteArrayList>("programs");
+    QTest::addColumn<bool>("fileTestThrows");
+    QTest::addColumn<QByteArrayList>("expectedFileTests");
+    QTest::addColumn<QByteArrayList>("expectedStarts");
+    QTest::addColumn<bool>("expectedMessage");
+    QTest::addColumn<bool>("expectedSecondConsulted");
+
+    const QByteArray first = "C:\\Tools\\msinfo32.exe";
+    const QByteArray folder = "C:\\Program Files\\Common Files\\Microsoft Shared\\MSInfo";
+    const QByteArray joined = folder + "\\MSINFO32.EXE";
+    const QByteArray long1023 = "C:\\" + QByteArray(1023 - 9, 'x') + "\\a.exe"; // 1023 characters
+    const int Sz = int(RegSz);
+
+    QTest::newRow("both sources: the first starts, unchecked")
+        << Sz << first + Zero << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{first, joined}
+        << false << QByteArrayList{} << QByteArrayList{first} << false << false;
+    QTest::newRow("first missing: the tool in the second's folder starts")
+        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined}
+        << false << QByteArrayList{joined} << QByteArrayList{joined} << false << true;
+    QTest::newRow("second's folder ends in a backslash: both backslashes kept")
+        << Absent << QByteArray() << Sz << "C:\\MSInfo\\" + Zero << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"}
+        << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"} << false << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"}
+        << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"} << false << true;
+    QTest::newRow("second's file missing, hidden or system: message, no start")
+        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{} << QByteArrayList{joined} << false
+        << QByteArrayList{joined} << QByteArrayList{} << true << true;
+    QTest::newRow("the file test fails: message")
+        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined} << true
+        << QByteArrayList{joined} << QByteArrayList{} << true << true;
+    QTest::newRow("neither source: message")
+        << Absent << QByteArray() << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{} << false
+        << QByteArrayList{} << QByteArrayList{} << true << true;
+    QTest::newRow("empty REG_SZ first: empty start fails, second unread")
+        << Sz << Zero << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined} << false
+        << QByteArrayList{} << QByteArrayList{""} << true << false;
+    QTest::newRow("zero-length REG_SZ first: like an empty text")
+        << Sz << QByteArray() << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined} << false
+        << QByteArrayList{} << QByteArrayList{""} << true << false;
+    QTest::newRow("first of exactly 1024 bytes: read and started")
+        << Sz << long1023 + Zero << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{long1023, joined}
+        << false << QByteArrayList{} << QByteArrayList{long1023} << false << false;
+    QTest::newRow("first of 1025 bytes: missing, second used")
+        << Sz << long1023 + "y" + Zero << Sz << folder + Zero << QByteArrayList{joined}
+        << QByteArrayList{joined} << false << QByteArrayList{joined} << QByteArrayList{joined} << false << true;
+    QTest::newRow("first without terminator: the whole text")
+        << Sz << first << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{first} << false
+        << QByteArrayList{} << QByteArrayList{first} << false << false;
+    QTest::newRow("first with two terminators: no zero in the path")
+        << Sz << first + Zero + Zero << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{first}
+        << false << QByteArrayList{} << QByteArrayList{first} << false << false;
+    QTest::newRow("REG_DWORD first: its number starts nothing")
+        << int(RegDword) << QByteArray("\x05\x01\x00\x00", 4) << Sz << folder + Zero << QByteArrayList{joined}
+        << QByteArrayList{joined} << false << QByteArrayList{} << QByteArrayList{"261"} << true << false;
+    QTest::newRow("REG_EXPAND_SZ first: path stays empty, second unread")
+        << int(RegExpandSz) << first + Zero << Sz << folder + Zero << QByteArrayList{joined}
+        << QByteArrayList{first, joined} << false << QByteArrayList{} << QByteArrayList{""} << true << false;
+    QTest::newRow("a path that starts nothing: message")
+        << Sz << "C:\\readme.txt" + Zero << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{} << false
+        << QByteArrayList{} << QByteArrayList{"C:\\readme.txt"} << true << false;
+}
+
+void TestSysInfo::startSysInfo()
+{
+    QFETCH(int, firstType);
+    QFETCH(QByteArray, firstData);
+    QFETCH(int, secondType);
+    QFETCH(QByteArray, secondData);
+    QFETCH(QByteArrayList, plainFiles);
+    QFETCH(QByteArrayList, programs);
+    QFETCH(bool, fileTestThrows);
+
+    FakeRegistry registry;
+    if (firstType != Absent)
+        registry.keys[PathKey]["PATH"] = {std::uint32_t(firstType), bytes(firstData)};
+    if (secondType != Absent)
+        registry.keys[FolderKey]["MSINFO"] = {std::uint32_t(secondType), bytes(secondData)};
+    FakeSystem system;
+    system.plainFiles = setOf<std::set<std::string>>(plainFiles);
+    system.programs = setOf<std::set<std::string>>(programs);
+    system.fileTestThrows = fileTestThrows;
+    std::vector<std::string> messages;
+
+    StartSysInfo(registry, system, [&messages](const std::string &text) { messages.push_back(text); });
+
+    QTEST(list(system.fileTests), "expectedFileTests");
+    QTEST(list(system.starts), "expectedStarts");
+    QFETCH(bool, expectedMessage);
+    const std::vector<std::string> noMessage;
+    const std::vector<std::string> oneMessage{"Les informations syst\u00e8me ne sont pas disponibles actuellement"};
+    QCOMPARE(messages, expectedMessage ? oneMessage : noMessage);
+    QVERIFY(registry.consulted(PathKey));
+    QTEST(registry.consulted(FolderKey), "expectedSecondConsulted");
+    QVERIFY2(registry.live.empty(), "a key was left open");
+}
+
+void TestSysInfo::getKeyValue_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<bool>("latin1");
+    QTest::addColumn<QByteArray>("entry");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("REG_SZ ends at its first zero") << int(RegSz) << QByteArray("a\0b\0", 4) << false
+                                                   << QByteArray("old") << QByteArray("a");
+    QTest::newRow("REG_SZ of zero bytes is empty") << int(RegSz) << QByteArray() << false << QByteArray("old")
+                                                   << QByteArray();
+    QTest::newRow("REG_SZ in a multi-byte code page")
+        << int(RegSz) << QByteArray("C:\\Caf\xC3\xA9\\x.exe\0", 14) << false << QByteArray()
+        << QByteArray("C:\\Caf\xC3\xA9\\x.exe");
+    QTest::newRow("REG_SZ in a single-byte code page")
+        << int(RegSz) << QByteArray("C:\\Caf\xE9\0", 8) << true << QByteArray() << QByteArray("C:\\Caf\xC3\xA9");
+    QTest::newRow("REG_DWORD 05 01 00 00 is 261, nothing in front")
+        << int(RegDword) << QByteArray("\x05\x01\x00\x00", 4) << false << QByteArray("7") << QByteArray("261");
+    QTest::newRow("REG_DWORD zero") << int(RegDword) << QByteArray(4, '\0') << false << QByteArray()
+                                    << QByteArray("0");
+    QTest::newRow("REG_DWORD all bits, unsigned")
+        << int(RegDword) << QByteArray(4, '\xFF') << false << QByteArray() << QByteArray("4294967295");
+    QTest::newRow("REG_DWORD of three bytes leaves the text")
+        << int(RegDword) << QByteArray("\x05\x01\x00", 3) << false << QByteArray("old") << QByteArray("old");
+    QTest::newRow("REG_EXPAND_SZ leaves the text") << int(RegExpandSz) << QByteArray("%windir%\0", 9) << false
+                                                   << QByteArray("old") << QByteArray("old");
+    QTest::newRow("REG_MULTI_SZ leaves the text") << int(RegMultiSz) << QByteArray("a\0b\0\0", 5) << false
+                                                  << QByteArray("old") << QByteArray("old");
+}
+
+void TestSysInfo::getKeyValue()
+{
+    QFETCH(int, type);
+    QFETCH(QByteArray, data);
+    QFETCH(bool, latin1);
+    QFETCH(QByteArray, entry);
+    FakeRegistry registry;
+    registry.keys["K"]["V"] = {std::uint32_t(type), bytes(data)};
+    registry.latin1CodePage = latin1;
+    std::string text = bytes(entry);
+
+    QVERIFY(GetKeyValue(registry, RegRoot::LocalMachine, "K", "V", text));
+    QTEST(QByteArray::fromStdString(text), "expected");
+}
+
+void TestSysInfo::getKeyValueFailureEmptiesText_data()
+{
+    QTest::addColumn<QByteArray>("key");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("length");
+
+    QTest::newRow("missing key") << QByteArray("Other") << QByteArray("V") << 4;
+    QTest::newRow("missing value") << QByteArray("K") << QByteArray("Other") << 4;
+    QTest::newRow("1025 bytes") << QByteArray("K") << QByteArray("V") << 1025;
+}
+
+void TestSysInfo::getKeyValueFailureEmptiesText()
+{
+    QFETCH(QByteArray, key);
+    QFETCH(QByteArray, value);
+    QFETCH(int, length);
+    FakeRegistry registry;
+    registry.keys["K"]["V"] = {RegSz, std::string(std::size_t(length), 'x')};
+    std::string text = "old";
+
+    QVERIFY(!GetKeyValue(registry, RegRoot::LocalMachine, bytes(key), bytes(value), text));
+    QCOMPARE(text, std::string());
+    QVERIFY(registry.live.empty());
+}
+
+void TestSysInfo::getKeyValueAsksForReadingAndTheWholeBuffer()
+{
+    FakeRegistry registry;
+    registry.keys["K"]["V"] = {RegSz, std::string("x")};
+    std::string text;
+    QVERIFY(GetKeyValue(registry, RegRoot::LocalMachine, "K", "V", text));
+    QCOMPARE(registry.accesses, std::vector<std::uint32_t>{0x20019});
+    QCOMPARE(registry.capacities, std::vector<std::uint32_t>{1024});
+}
+
+QTEST_GUILESS_MAIN(TestSysInfo)
+#include "tst_sysinfo.moc"

@@ -1,0 +1,98 @@
+// The launcher with the real POSIX backend: a hardinfo of our own on PATH.
+#include "sysinfo.h"
+
+#include "../../platform/posixtestsupport.h"
+#include "platform/registry.h"
+#include "platform/system.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Records how it was started, then waits on the fifo "hold" until the test
+// lets it go, and tells the test through the fifo "done" that it ends.
+const QByteArray Tool = R"(#!/bin/sh
+here=${0%/*}
+printf '%s' "$0" > "$here/started"
+read answer < "$here/hold"
+printf '%s' "$answer" > "$here/finished"
+printf 'bye' > "$here/done"
+)";
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestSysInfoPosix : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void startsToolWithoutWaiting();
+    void noToolShowsMessage();
+};
+
+void TestSysInfoPosix::startsToolWithoutWaiting()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString tool = dir.filePath(u"bin/hardinfo"_s);
+    QVERIFY(writeFile(tool, Tool, true));
+    const QString hold = dir.filePath(u"bin/hold"_s);
+    const QString done = dir.filePath(u"bin/done"_s);
+    QCOMPARE(::mkfifo(hold.toLocal8Bit().constData(), 0600), 0);
+    QCOMPARE(::mkfifo(done.toLocal8Bit().constData(), 0600), 0);
+    const ScopedPath path(dir.filePath(u"bin"_s).toLocal8Bit());
+
+    std::vector<std::string> messages;
+    // The tool cannot end before the test writes to "hold": returning here
+    // proves the launcher does not wait for it.
+    StartSysInfo(platform::systemRegistry(), platform::systemServices(),
+                 [&messages](const std::string &text) { messages.push_back(text); });
+    QCOMPARE(messages, std::vector<std::string>());
+    QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1); // not our child: no zombie to come
+    QCOMPARE(errno, ECHILD);
+
+    // Opening "hold" waits for the tool to read it, after it wrote "started".
+    QFile holdFile(hold);
+    QVERIFY(holdFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    QCOMPARE(readAll(dir.filePath(u"bin/started"_s)), tool.toLocal8Bit());
+    QVERIFY(!QFile::exists(dir.filePath(u"bin/finished"_s)));
+    QCOMPARE(holdFile.write("go\n"), 3);
+    holdFile.close();
+
+    QFile doneFile(done);
+    QVERIFY(doneFile.open(QIODevice::ReadOnly));
+    QCOMPARE(doneFile.readAll(), QByteArray("bye"));
+    QCOMPARE(readAll(dir.filePath(u"bin/finished"_s)), QByteArray("go"));
+}
+
+void TestSysInfoPosix::noToolShowsMessage()
+{
+    QTemporaryDir dir;
+    QVERIFY(writeFile(dir.filePath(u"bin/other-tool"_s), Tool, true));
+    const ScopedPath path(dir.filePath(u"bin"_s).toLocal8Bit());
+
+    std::vector<std::string> messages;
+    StartSysInfo(platform::systemRegistry(), platform::systemServices(),
+                 [&messages](const std::string &text) { messages.push_back(text); });
+    QCOMPARE(messages,
+             std::vector<std::string>{"Les informations syst\u00e8me ne sont pas disponibles actuellement"});
+}
+
+QTEST_GUILESS_MAIN(TestSysInfoPosix)
+#include "tst_sysinfo_posix.moc"
