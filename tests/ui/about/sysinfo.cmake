@@ -6,3 +6,6 @@ if(UNIX)
     # A safety net only: the test waits on fifos, never on a clock.
     set_tests_properties(about.sysinfo_posix PROPERTIES TIMEOUT 60)
 endif()
+
+# The fuzz target's starting corpus, replayed: about.fuzz_keyvalue_corpus.
+add_subdirectory(${PROJECT_SOURCE_DIR}/fuzz ${CMAKE_BINARY_DIR}/fuzz)
