@@ -19,6 +19,8 @@
 #include <QMimeData>
 #include <QPushButton>
 
+#include <limits>
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 #endif
@@ -67,6 +69,8 @@ QLineEdit *addLineEdit(QWidget *parent, const char *name, const QString &text, Q
 {
     auto *edit = new QLineEdit(text, parent);
     edit->setObjectName(QString::fromLatin1(name));
+    // QLineEdit would stop at 32767 characters; these fields have no limit.
+    edit->setMaxLength(std::numeric_limits<int>::max());
     placeInTwips(edit, twips.x(), twips.y(), twips.width(), twips.height());
     return edit;
 }
