@@ -4,9 +4,11 @@
 #include "classicfonts.h"
 #include "commanderror.h"
 #include "errorguard.h"
+#include "frmabout.h"
 #include "messagebox.h"
 #include "multilinebox.h"
 #include "twips.h"
+#include "windowslot.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -366,5 +368,7 @@ void Form1::copyNotice()
 
 void Form1::openAbout()
 {
-    // The about dialog comes with its own window slot.
+    // Modeless and without owner: both windows stay usable, and an open
+    // dialog only comes to the front.
+    WindowSlot<frmAbout>::instance().show();
 }

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+// A straight horizontal line of a given colour and width. Two of them, grey
+// above white, draw a sunken separator.
+class SeparatorLine : public QWidget
+{
+    Q_OBJECT
+
+public:
+    SeparatorLine(const QColor &colour, QWidget *parent = nullptr);
+
+    QColor colour() const { return m_colour; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_colour;
+};
