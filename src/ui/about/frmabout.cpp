@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 
@@ -95,6 +96,16 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 }
 
 frmAbout::~frmAbout() = default;
+
+void frmAbout::showEvent(QShowEvent *event)
+{
+    // Qt gives a dialog without parent the active window as its owner; this
+    // one has none, so it counts as a window of its own when the last one
+    // closes.
+    if (QWindow *handle = windowHandle())
+        handle->setTransientParent(nullptr);
+    QDialog::showEvent(event);
+}
 
 void frmAbout::Load()
 {

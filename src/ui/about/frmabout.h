@@ -24,6 +24,9 @@ public:
 
     static QString disclaimerText();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QLabel *m_lblTitle = nullptr;
     QLabel *m_lblVersion = nullptr;

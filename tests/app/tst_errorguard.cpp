@@ -1,0 +1,74 @@
+#include "commanderror.h"
+#include "errorguard.h"
+#include "modalwatch.h"
+
+#include <QMessageBox>
+#include <QTest>
+
+#include <stdexcept>
+
+class TestErrorGuard : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void failureIsReportedAndEarlierStepsStay_data();
+    void failureIsReportedAndEarlierStepsStay();
+    void successShowsNothing();
+};
+
+void TestErrorGuard::failureIsReportedAndEarlierStepsStay_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("detail");
+
+    QTest::newRow("command error with a French text") << 0 << QStringLiteral("Le presse-papiers n'a pas accept\u00e9 le texte.");
+    QTest::newRow("standard exception") << 1 << QStringLiteral("bad things");
+    QTest::newRow("anything else thrown") << 2 << QString();
+}
+
+void TestErrorGuard::failureIsReportedAndEarlierStepsStay()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, detail);
+
+    QWidget window;
+    window.show();
+    int steps = 0;
+    auto handler = guarded(&window, [&] {
+        ++steps; // done before the failure: stays done
+        if (kind == 0)
+            throw CommandError(detail);
+        if (kind == 1)
+            throw std::runtime_error(detail.toStdString());
+        throw 42;
+    });
+
+    QString text, caption;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    onNextModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        text = box->text();
+        caption = box->windowTitle();
+        icon = box->icon();
+    });
+    handler(); // must not throw
+    QCOMPARE(steps, 1);
+    QCOMPARE(caption, QStringLiteral("Marlivet"));
+    QCOMPARE(icon, QMessageBox::NoIcon);
+    QVERIFY(text.startsWith(QStringLiteral("La commande n'a pas pu aboutir.")));
+    QVERIFY(text.endsWith(detail));
+    QVERIFY(window.isVisible());
+}
+
+void TestErrorGuard::successShowsNothing()
+{
+    bool ran = false;
+    guarded(nullptr, [&] { ran = true; })();
+    QVERIFY(ran);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+QTEST_MAIN(TestErrorGuard)
+#include "tst_errorguard.moc"
