@@ -1,0 +1,13 @@
+// Quillora's own start: the main window built and shown through its slot.
+#include "form1.h"
+#include "probereport.h"
+#include "windowslot.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    reportFirstPaint(WindowSlot<Form1>::instance().show());
+    return app.exec();
+}
