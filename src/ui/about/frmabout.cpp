@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "classicfonts.h"
 #include "errorguard.h"
+#include "formlabel.h"
 #include "messagebox.h"
 #include "separatorline.h"
 #include "sysinfo.h"
@@ -18,16 +19,7 @@ namespace {
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    placeInTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
-    return label;
+    return addFormLabel(parent, name, text, twips, Qt::black);
 }
 
 } // namespace

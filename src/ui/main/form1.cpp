@@ -4,6 +4,7 @@
 #include "classicfonts.h"
 #include "commanderror.h"
 #include "errorguard.h"
+#include "formlabel.h"
 #include "frmabout.h"
 #include "messagebox.h"
 #include "multilinebox.h"
@@ -54,16 +55,9 @@ void paintBackground(QWidget *widget, const QColor &colour)
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QLabel *label = addFormLabel(parent, name, text, twips,
+                                 QGuiApplication::palette().color(QPalette::WindowText));
     label->setFont(ClassicFonts::sansSerif(8.25, QFont::Bold));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, QGuiApplication::palette().color(QPalette::WindowText));
-    label->setPalette(palette);
-    placeInTwips(label, twips.x(), twips.y(), twips.width(), twips.height());
     return label;
 }
 
