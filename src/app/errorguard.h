@@ -3,7 +3,6 @@
 #include "commanderror.h"
 #include "messagebox.h"
 
-#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <QWidget>

@@ -44,21 +44,15 @@ void TestErrorGuard::failureIsReportedAndEarlierStepsStay()
         throw 42;
     });
 
-    QString text, caption;
-    QMessageBox::Icon icon = QMessageBox::Warning;
-    onNextModal([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        text = box->text();
-        caption = box->windowTitle();
-        icon = box->icon();
-    });
+    SeenMessage seen;
+    recordNextMessage(seen);
     handler(); // must not throw
     QCOMPARE(steps, 1);
-    QCOMPARE(caption, QStringLiteral("Marlivet"));
-    QCOMPARE(icon, QMessageBox::NoIcon);
-    QVERIFY(text.startsWith(QStringLiteral("La commande n'a pas pu aboutir.")));
-    QVERIFY(text.endsWith(detail));
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.caption, QStringLiteral("Marlivet"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QVERIFY(seen.text.startsWith(QStringLiteral("La commande n'a pas pu aboutir.")));
+    QVERIFY(seen.text.endsWith(detail));
     QVERIFY(window.isVisible());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QMessageBox>
 #include <QTimer>
 #include <QWidget>
 
@@ -22,4 +23,30 @@ inline void onNextModal(std::function<void(QWidget *)> check)
         }
     });
     timer->start();
+}
+
+// What a test saw of a message box.
+struct SeenMessage
+{
+    bool shown = false;
+    QString text;
+    QString caption;
+    int buttons = 0;
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    Qt::WindowModality modality = Qt::NonModal;
+};
+
+// Records the next message box into seen, then closes it.
+inline void recordNextMessage(SeenMessage &seen)
+{
+    onNextModal([&seen](QWidget *modal) {
+        if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+            seen.shown = true;
+            seen.text = box->text();
+            seen.caption = box->windowTitle();
+            seen.buttons = int(box->buttons().size());
+            seen.icon = box->icon();
+            seen.modality = box->windowModality();
+        }
+    });
 }

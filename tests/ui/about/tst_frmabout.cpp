@@ -175,13 +175,13 @@ void TestFrmAbout::enterPressesFocusedSysInfo()
     frmAbout *dialog = openAbout();
     auto *sysInfo = dialog->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
     QSignalSpy clicked(sysInfo, &QPushButton::clicked);
-    bool messageShown = false;
-    onNextModal([&](QWidget *) { messageShown = true; });
+    SeenMessage seen;
+    recordNextMessage(seen);
     qputenv("PATH", QByteArray()); // no system-information program to find
     sysInfo->setFocus();
     QTest::keyClick(sysInfo, Qt::Key_Return);
     QTRY_COMPARE(clicked.count(), 1);
-    QTRY_VERIFY(messageShown);
+    QTRY_VERIFY(seen.shown);
     QVERIFY(AboutSlot::instance().isLoaded());
 }
 
@@ -190,19 +190,12 @@ void TestFrmAbout::sysInfoUnavailableShowsMessage()
     frmAbout *dialog = openAbout();
     QTemporaryDir emptyDir;
     qputenv("PATH", emptyDir.path().toLocal8Bit());
-    QString text, caption;
-    QMessageBox::Icon icon = QMessageBox::Warning;
-    onNextModal([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        text = box->text();
-        caption = box->windowTitle();
-        icon = box->icon();
-    });
+    SeenMessage seen;
+    recordNextMessage(seen);
     QTest::keyClick(dialog, Qt::Key_I, Qt::AltModifier); // Alt+I presses the button
-    QTRY_COMPARE(text, QStringLiteral("Les informations syst\u00e8me ne sont pas disponibles actuellement"));
-    QCOMPARE(caption, QStringLiteral("Marlivet"));
-    QCOMPARE(icon, QMessageBox::NoIcon);
+    QTRY_COMPARE(seen.text, QStringLiteral("Les informations syst\u00e8me ne sont pas disponibles actuellement"));
+    QCOMPARE(seen.caption, QStringLiteral("Marlivet"));
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QVERIFY(dialog->isVisible());
 }
 

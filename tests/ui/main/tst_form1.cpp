@@ -585,25 +585,14 @@ void TestForm1::copyPutsOutputOnClipboard()
 
 void TestForm1::copyNotice()
 {
-    QString text, caption;
-    int buttons = 0;
-    QMessageBox::Icon icon = QMessageBox::Warning;
-    Qt::WindowModality modality = Qt::NonModal;
-    onNextModal([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        text = box->text();
-        caption = box->windowTitle();
-        buttons = int(box->buttons().size());
-        icon = box->icon();
-        modality = box->windowModality();
-    });
+    SeenMessage seen;
+    recordNextMessage(seen);
     m_window->findChild<QAction *>(QStringLiteral("fd"))->trigger();
-    QCOMPARE(text, QStringLiteral("Copier le code !!"));
-    QCOMPARE(caption, QStringLiteral("Marlivet"));
-    QCOMPARE(buttons, 1);
-    QCOMPARE(icon, QMessageBox::NoIcon);
-    QCOMPARE(modality, Qt::ApplicationModal);
+    QCOMPARE(seen.text, QStringLiteral("Copier le code !!"));
+    QCOMPARE(seen.caption, QStringLiteral("Marlivet"));
+    QCOMPARE(seen.buttons, 1);
+    QCOMPARE(seen.icon, QMessageBox::NoIcon);
+    QCOMPARE(seen.modality, Qt::ApplicationModal);
     QVERIFY(m_window->isVisible());
 }
 
