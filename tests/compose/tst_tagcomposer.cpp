@@ -37,7 +37,6 @@ private slots:
     void optionPlacement_data();
     void optionPlacement();
     void templatesAreRead();
-    void pureAndRepeatable();
 };
 
 void TestTagComposer::workedExamples_data()
@@ -244,13 +243,6 @@ void TestTagComposer::templatesAreRead()
     QCOMPARE(lines.at(4), QStringLiteral("[cache]"));
     QVERIFY(lines.contains(QStringLiteral("[robots yes]")));
     QVERIFY(lines.at(3).endsWith(u']'));
-}
-
-void TestTagComposer::pureAndRepeatable()
-{
-    const TagRequest r = initialEntries();
-    const TagTemplates t;
-    QCOMPARE(composeTags(r, t), composeTags(r, t));
 }
 
 QTEST_GUILESS_MAIN(TestTagComposer)
