@@ -5,23 +5,28 @@
                                  PNG, colours taken from the classic 16-colour
                                  palette, transparent background
     org.example.Quillora.svg     the application icon, scalable
-    32x32/org.example.Quillora.png
-                                 the same icon rendered at 32 x 32
+    NxN/org.example.Quillora.png
+                                 the same icon rendered by rsvg-convert
+                                 (librsvg2-bin) at 16, 22, 24, 32, 48, 64,
+                                 128 and 256 pixels
 
-Only the Python standard library is used, so the output is reproducible on
-any machine: run `python3 data/icons/make-icons.py` and commit the results.
+Run `python3 data/icons/make-icons.py` and commit the results: the build
+itself needs neither Python nor the renderer.
 """
 
 import math
 import os
+import shutil
 import struct
+import subprocess
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 # --------------------------------------------------------------------------
-# PNG writing
+# PNG writing, for the about picture: a 4-bit palette PNG, which the
+# renderer does not write
 
 def _chunk(kind, data):
     body = kind + data
@@ -167,8 +172,8 @@ def write_about_picture(path):
 
 
 # --------------------------------------------------------------------------
-# The application icon: a few flat shapes, written out as SVG and rasterised
-# with 8 x 8 samples per pixel for the fixed-size PNG.
+# The application icon: a few flat shapes, written out as SVG; the fixed
+# sizes are rendered from that SVG.
 #
 # Motif: a sheet of paper with a folded corner on a rounded purple tile,
 # two tag brackets "< >" drawn on the sheet, and a quill crossing it.
@@ -220,67 +225,6 @@ def _quill():
 ICON += _quill()
 
 
-def _inside_polygon(px, py, pts):
-    inside = False
-    n = len(pts)
-    for i in range(n):
-        x0, y0 = pts[i]
-        x1, y1 = pts[(i + 1) % n]
-        if (y0 > py) != (y1 > py):
-            if px < x0 + (py - y0) * (x1 - x0) / (y1 - y0):
-                inside = not inside
-    return inside
-
-
-def _inside_rect(px, py, geom):
-    x, y, w, h, r = geom
-    if not (x <= px <= x + w and y <= py <= y + h):
-        return False
-    if r <= 0:
-        return True
-    cx = min(max(px, x + r), x + w - r)
-    cy = min(max(py, y + r), y + h - r)
-    return (px - cx) ** 2 + (py - cy) ** 2 <= r * r
-
-
-def _hex(colour):
-    return tuple(int(colour[i:i + 2], 16) for i in (1, 3, 5))
-
-
-def render_icon(size, samples=8):
-    scale = VIEW / size
-    rows = []
-    for py in range(size):
-        row = bytearray()
-        for px in range(size):
-            acc = [0.0, 0.0, 0.0, 0.0]  # premultiplied RGBA
-            for sy in range(samples):
-                for sx in range(samples):
-                    x = (px + (sx + 0.5) / samples) * scale
-                    y = (py + (sy + 0.5) / samples) * scale
-                    colour = None
-                    for kind, geom, fill in ICON:
-                        hit = (_inside_rect(x, y, geom) if kind == "rect"
-                               else _inside_polygon(x, y, geom))
-                        if hit:
-                            colour = fill
-                    if colour is not None:
-                        r, g, b = _hex(colour)
-                        acc[0] += r
-                        acc[1] += g
-                        acc[2] += b
-                        acc[3] += 1
-            n = samples * samples
-            a = acc[3] / n
-            if acc[3]:
-                rgb = [round(acc[i] / acc[3]) for i in range(3)]
-            else:
-                rgb = [0, 0, 0]
-            row += bytes(rgb + [round(a * 255)])
-        rows.append(bytes(row))
-    return rows
-
-
 def _num(v):
     return ("%g" % v)
 
@@ -305,12 +249,28 @@ def icon_svg():
     return "\n".join(lines) + "\n"
 
 
+ICON_SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
+
+
+def render_icon_sizes(svg):
+    renderer = shutil.which("rsvg-convert")
+    if renderer is None:
+        raise SystemExit("rsvg-convert not found: install librsvg2-bin")
+    for size in ICON_SIZES:
+        folder = os.path.join(HERE, "%dx%d" % (size, size))
+        os.makedirs(folder, exist_ok=True)
+        subprocess.run([renderer, "--width", str(size), "--height", str(size),
+                        "--format", "png", "--output",
+                        os.path.join(folder, "org.example.Quillora.png"), svg],
+                       check=True)
+
+
 def main():
     write_about_picture(os.path.join(HERE, "about-picture.png"))
-    with open(os.path.join(HERE, "org.example.Quillora.svg"), "w", encoding="utf-8") as f:
+    svg = os.path.join(HERE, "org.example.Quillora.svg")
+    with open(svg, "w", encoding="utf-8") as f:
         f.write(icon_svg())
-    write_png(os.path.join(HERE, "32x32", "org.example.Quillora.png"), 32, 32, 6, 8,
-              render_icon(32))
+    render_icon_sizes(svg)
 
 
 if __name__ == "__main__":

@@ -67,11 +67,12 @@ share="$root/usr/share"
 desktop="$share/applications/$id.desktop"
 metainfo="$share/metainfo/$id.metainfo.xml"
 svg="$share/icons/hicolor/scalable/apps/$id.svg"
-png="$share/icons/hicolor/32x32/apps/$id.png"
+sizes="16 22 24 32 48 64 128 256"
+pngs=$(for n in $sizes; do echo "$share/icons/hicolor/${n}x$n/apps/$id.png"; done)
 
 [ -f "$root/usr/bin/quillora" ] && [ -x "$root/usr/bin/quillora" ] \
     || fail "usr/bin/quillora missing or not executable"
-for f in "$desktop" "$metainfo" "$svg" "$png"; do
+for f in "$desktop" "$metainfo" "$svg" $pngs; do
     [ -s "$f" ] || fail "${f#"$root"/} missing or empty"
 done
 [ "$failures" -eq 0 ] || exit 1
@@ -88,7 +89,10 @@ grep -q "<launchable type=\"desktop-id\">$id.desktop</launchable>" "$metainfo" \
     || fail "the metadata does not launch $id.desktop"
 grep -q "<id>$id</id>" "$metainfo" || fail "the metadata's id is not $id"
 grep -aq "$id" "$root/usr/bin/quillora" || fail "usr/bin/quillora does not carry the id $id"
-file -b "$png" | grep -q '^PNG image data, 32 x 32' || fail "the 32x32 icon is $(file -b "$png")"
+for n in $sizes; do
+    png="$share/icons/hicolor/${n}x$n/apps/$id.png"
+    file -b "$png" | grep -q "^PNG image data, $n x $n," || fail "the ${n}x$n icon is $(file -b "$png")"
+done
 
 [ "$failures" -eq 0 ] || exit 1
 echo "ok: $(basename "$deb"), Depends: $depends"

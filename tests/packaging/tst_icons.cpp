@@ -71,16 +71,26 @@ private slots:
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     }
 
-    // The fixed-size application icon goes to hicolor/32x32: it must be that
-    // size, and have an alpha channel so its rounded corners stay clear.
-    void applicationIconPngIs32x32WithAlpha()
+    // Each fixed size of the application icon goes to hicolor/NxN: it must
+    // be that size, with an alpha channel so its rounded corners stay clear.
+    void applicationIconPng_data()
     {
-        QImage image(iconPath("32x32/" QUILLORA_APP_ID ".png"));
-        QVERIFY2(!image.isNull(), "the 32x32 application icon does not load");
-        QCOMPARE(image.size(), QSize(32, 32));
+        QTest::addColumn<int>("size");
+        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+            QTest::addRow("%dx%d", size, size) << size;
+    }
+
+    void applicationIconPng()
+    {
+        QFETCH(int, size);
+        const QString name = QStringLiteral("%1x%1/" QUILLORA_APP_ID ".png").arg(size);
+        QImage image(iconPath(name.toLatin1().constData()));
+        QVERIFY2(!image.isNull(), qPrintable(name + QStringLiteral(" does not load")));
+        QCOMPARE(image.size(), QSize(size, size));
         QVERIFY(image.hasAlphaChannel());
         QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
-        QCOMPARE(qAlpha(image.pixel(16, 16)), 255);
+        QCOMPARE(qAlpha(image.pixel(size - 1, size - 1)), 0);
+        QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
     }
 
     // The scalable icon goes to hicolor/scalable: a well-formed SVG document
