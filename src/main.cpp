@@ -1,5 +1,7 @@
-#include "appinfo.h"
+// The entry point, above everything it starts: start-up first, then the main
+// window, then Qt's event loop until the last window has closed.
 #include "form1.h"
+#include "startup.h"
 #include "windowslot.h"
 
 #include <QApplication>
@@ -12,7 +14,7 @@ int main(int argc, char *argv[])
     // The command line is not read: only the program name reaches Qt.
     int qtArgc = argc > 0 ? 1 : 0;
     QApplication app(qtArgc, argv);
-    QGuiApplication::setDesktopFileName(QString::fromLatin1(ApplicationId));
+    prepareApplication(app);
 
     try {
         WindowSlot<Form1>::instance().show();
