@@ -27,7 +27,10 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect t
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+    // An ordinary top-level window, not a dialog window: on X11 Qt ties every
+    // dialog window to the main window (WM_TRANSIENT_FOR) and window managers
+    // then keep it above the form. Only a close box, no minimise or maximise.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     // The client area, not the frame, opens at this fixed place on the screen.
     setGeometry(twipsRect(2340, 1935, 5730, 3555));
@@ -91,9 +94,9 @@ frmAbout::~frmAbout() = default;
 
 void frmAbout::showEvent(QShowEvent *event)
 {
-    // Qt gives a dialog without parent the active window as its owner; this
-    // one has none, so it counts as a window of its own when the last one
-    // closes.
+    // Qt may give a window without parent the active window as its owner;
+    // this one has none, so it counts as a window of its own when the last
+    // one closes.
     if (QWindow *handle = windowHandle())
         handle->setTransientParent(nullptr);
     QDialog::showEvent(event);

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The two windows as an X11 desktop sees them, read back with xprop from a
+# running Quillora under a virtual X server, bare or with openbox managing it.
+#
+# usage: x11-desktop.sh <quillora> <desktop entry> [openbox]
+# Exits 77 when a tool it needs is missing or the X server does not start.
+set -uo pipefail
+
+program=$1 entry=$2 wm=${3:-}
+for tool in xvfb-run xprop xdotool xwininfo $wm; do
+    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+if [ -z "${QUILLORA_X11_INNER:-}" ]; then
+    QUILLORA_X11_INNER=1 exec xvfb-run -a -s "-screen 0 1024x768x24" bash "$0" "$@"
+fi
+xprop -root >/dev/null 2>&1 || { echo "SKIP: the X server did not start"; exit 77; }
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
+
+# Polls until the command succeeds, for at most ten seconds.
+wait_until() {
+    local _
+    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
+window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+
+if [ "$wm" = openbox ]; then
+    openbox --sm-disable >/dev/null 2>&1 & pids+=($!)
+    wait_until sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
+        || { echo "SKIP: openbox did not start"; exit 77; }
+fi
+
+"$program" & pids+=($!)
+wait_until has_window '^Quillora$' || { echo "FAIL: the main window did not appear" >&2; exit 1; }
+main=$(window_named '^Quillora$')
+if [ "$wm" = openbox ]; then xdotool windowactivate --sync "$main"; else xdotool windowfocus --sync "$main"; fi
+xdotool key alt+a
+wait_until has_window 'propos de' || { echo "FAIL: the about dialog did not open" >&2; exit 1; }
+about=$(window_named 'propos de')
+
+# window, property, what its value must (check) or must not (check_not)
+# match with grep -E, what a mismatch means
+check() {
+    local value
+    value=$(xprop -id "$1" "$2" 2>&1)
+    grep -Eq -- "$3" <<<"$value" || fail "$4: $value"
+}
+check_not() {
+    local value
+    value=$(xprop -id "$1" "$2" 2>&1)
+    ! grep -Eq -- "$3" <<<"$value" || fail "$4: $value"
+}
+[ -n "${QUILLORA_X11_SHOW:-}" ] && xprop -id "$main" && xprop -id "$about"
+
+class=$(sed -n 's/^StartupWMClass=//p' "$entry")
+[ "$class" = "$(basename "$entry" .desktop)" ] \
+    || fail "StartupWMClass '$class' is not the entry's name $(basename "$entry" .desktop)"
+
+for w in "$main" "$about"; do
+    check "$w" WM_CLASS "= \"$(basename "$program")\", \"$class\"\$" "WM_CLASS is not the program's name and the entry's class"
+    for size in 16 32 48; do
+        check "$w" _NET_WM_ICON "Icon \($size x $size\)" "no ${size}x$size window icon"
+    done
+done
+check "$about" WM_TRANSIENT_FOR 'not found' "the about dialog is tied to a window"
+check "$about" _NET_WM_WINDOW_TYPE '= _NET_WM_WINDOW_TYPE_NORMAL$' "the about dialog is not a normal window"
+check "$about" WM_NORMAL_HINTS 'minimum size: 382 by 237' "the about dialog's size is not fixed"
+check "$about" WM_NORMAL_HINTS 'maximum size: 382 by 237' "the about dialog's size is not fixed"
+check "$about" WM_NORMAL_HINTS 'location: 156, 129' "the about dialog does not ask for its place"
+# _MOTIF_WM_HINTS: flags, functions, decorations. Neither a minimise nor a
+# maximise function (0x08, 0x10) nor their buttons (0x20, 0x40).
+read -r _ functions decorations _ < <(xprop -id "$about" _MOTIF_WM_HINTS | sed 's/.*= //; s/,//g')
+(( (functions & 0x19) == 0 && (decorations & 0x61) == 0 )) \
+    || fail "the about dialog offers minimise or maximise: functions $functions, decorations $decorations"
+
+if [ "$wm" = openbox ]; then
+    read -r x y < <(xwininfo -id "$about" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }')
+    [ "$x $y" = "156 129" ] || fail "openbox put the about dialog's client area at $x, $y"
+    check_not "$about" _NET_WM_ALLOWED_ACTIONS 'MAXIMIZE|RESIZE' "openbox lets the about dialog be resized"
+    check_not "$about" _NET_WM_STATE 'MODAL|ABOVE' "openbox keeps the about dialog above"
+    # A click on the form brings the main window above the dialog.
+    xdotool mousemove --sync 500 600 click 1
+    wait_until sh -c "[ \"\$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*, //')\" = $(printf '0x%x' "$main") ]" \
+        || fail "the main window stays below the about dialog: stacking $(xprop -root _NET_CLIENT_LIST_STACKING)"
+fi
+
+[ "$failures" -eq 0 ] || exit 1
+echo "ok: WM_CLASS, icon and about dialog as the desktop sees them${wm:+, under $wm}"
