@@ -1,0 +1,59 @@
+// The program under a Wayland compositor, started by wayland.sh: the main
+// window comes up, generates its block, and the about dialog opens and
+// closes. Only the dialog's place may differ from X11, as Wayland clients
+// cannot place their windows.
+#include "form1.h"
+#include "frmabout.h"
+#include "multilinebox.h"
+#include "startup.h"
+#include "tagcomposer.h"
+#include "windowslot.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+class TestWayland : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void generateThenOpenAndCloseAbout();
+};
+
+void TestWayland::initTestCase()
+{
+    QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
+    prepareApplication(*qApp);
+}
+
+void TestWayland::generateThenOpenAndCloseAbout()
+{
+    Form1 *main = WindowSlot<Form1>::instance().show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    QCOMPARE(main->size(), QSize(650, 480));
+
+    main->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("\u00c9t\u00e9 \u00e0 Lyon"));
+    main->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    const QString block = main->findChild<MultiLineBox *>(QStringLiteral("Text6"))->text();
+    QVERIFY(block.contains(QStringLiteral("\r\n<meta name=\"title\" content=\"\u00c9t\u00e9 \u00e0 Lyon\">\r\n")));
+    QCOMPARE(block, composeTags(main->request(), TagTemplates()));
+
+    main->findChild<QAction *>(QStringLiteral("about"))->trigger();
+    QPointer<frmAbout> about = WindowSlot<frmAbout>::instance().window();
+    QVERIFY(about);
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+    QCOMPARE(about->windowTitle(), QStringLiteral("\u00c0 propos de Marlivet"));
+    QCOMPARE(about->size(), QSize(382, 237));
+    QCOMPARE(about->minimumSize(), about->maximumSize());
+
+    about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+    QTRY_VERIFY(about.isNull());
+    QVERIFY(main->isVisible());
+    WindowSlot<Form1>::instance().unload();
+}
+
+QTEST_MAIN(TestWayland)
+#include "tst_wayland.moc"

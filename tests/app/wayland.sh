@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Runs a test program under Weston's headless backend, in a runtime folder
+# of its own, with Qt's Wayland platform. Exits 77 when Weston cannot start.
+#
+# usage: wayland.sh <test program> [its arguments]
+set -uo pipefail
+
+command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
+runtime=$(mktemp -d) || exit 1
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR=$runtime
+socket=quillora-test
+# In a process group of its own, so that the helper clients Weston starts
+# (its shell and keyboard) end with it.
+setsid weston --backend=headless-backend.so --socket="$socket" --no-config --idle-time=0 \
+    >"$runtime/weston.log" 2>&1 &
+weston=$!
+trap 'kill -- -"$weston" 2>/dev/null; wait "$weston" 2>/dev/null; rm -rf "$runtime"' EXIT
+
+# Waits at most ten seconds for the compositor's socket.
+for _ in $(seq 100); do
+    [ -S "$runtime/$socket" ] && break
+    kill -0 "$weston" 2>/dev/null || break
+    sleep 0.1
+done
+if [ ! -S "$runtime/$socket" ]; then
+    echo "SKIP: weston did not start:" >&2
+    cat "$runtime/weston.log" >&2
+    exit 77
+fi
+
+unset DISPLAY
+WAYLAND_DISPLAY=$socket QT_QPA_PLATFORM=wayland "$@"
