@@ -27,10 +27,17 @@ QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect t
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    // An ordinary top-level window, not a dialog window: on X11 Qt ties every
-    // dialog window to the main window (WM_TRANSIENT_FOR) and window managers
-    // then keep it above the form. Only a close box, no minimise or maximise.
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+#ifdef Q_OS_WIN
+    // Windows draws an unowned dialog window with the fixed dialog frame.
+    constexpr Qt::WindowType kind = Qt::Dialog;
+#else
+    // An ordinary top-level window: on X11 Qt ties every dialog window to the
+    // main window (WM_TRANSIENT_FOR), and window managers then keep it above
+    // the form.
+    constexpr Qt::WindowType kind = Qt::Window;
+#endif
+    // Only a close box, no minimise or maximise box.
+    setWindowFlags(kind | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);
     // The client area, not the frame, opens at this fixed place on the screen.
     setGeometry(twipsRect(2340, 1935, 5730, 3555));
