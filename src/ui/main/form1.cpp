@@ -19,6 +19,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -91,6 +92,28 @@ private:
     QWidget *m_widget;
 };
 
+// Enter presses the focused button, as Space does. No button is the
+// window's default, so Enter anywhere else still presses none.
+class FormButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            // Held down, it presses once, like Space.
+            if (!event->isAutoRepeat())
+                click();
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
+
 void paintBackground(QWidget *widget, const QColor &colour)
 {
     QPalette palette = widget->palette();
@@ -140,7 +163,7 @@ QCheckBox *addCheck(QWidget *parent, const char *name, const QString &caption, Q
 
 QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect twips)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new FormButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     button->setDefault(false);

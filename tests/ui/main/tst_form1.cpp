@@ -21,6 +21,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -65,6 +66,8 @@ private slots:
     void lengthLimits_data();
     void lengthLimits();
     void tabAndEnterKeys();
+    void enterKey_data();
+    void enterKey();
     void freeListText();
 
     void generateReadsTheFormAsStarted();
@@ -481,6 +484,54 @@ void TestForm1::tabAndEnterKeys()
     QCOMPARE(text1->text(), QStringLiteral("Mon titre"));
     QCOMPARE(text6->text(), QStringLiteral("\r\n"));
     QVERIFY(m_window->isVisible());
+}
+
+void TestForm1::enterKey_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("pressed"); // the button Enter presses, if any
+    QTest::addColumn<bool>("newLine");    // whether the focused box gets a line break
+
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("Return presses Command1") << "Command1" << int(Qt::Key_Return) << none << "Command1" << false;
+    QTest::newRow("keypad Enter presses Command2") << "Command2" << int(Qt::Key_Enter) << keypad << "Command2" << false;
+    QTest::newRow("Return presses Command4") << "Command4" << int(Qt::Key_Return) << none << "Command4" << false;
+    QTest::newRow("Return presses Command5") << "Command5" << int(Qt::Key_Return) << none << "Command5" << false;
+    QTest::newRow("Ctrl+Return presses no button")
+        << "Command1" << int(Qt::Key_Return) << int(Qt::ControlModifier) << QString() << false;
+    QTest::newRow("Return in a one-line field presses none") << "Text2" << int(Qt::Key_Return) << none << QString() << false;
+    QTest::newRow("Return in a list presses none") << "Combo4" << int(Qt::Key_Return) << none << QString() << false;
+    QTest::newRow("Return in Text3 breaks the line") << "Text3" << int(Qt::Key_Return) << none << QString() << true;
+    QTest::newRow("keypad Enter in Text6 breaks the line") << "Text6" << int(Qt::Key_Enter) << keypad << QString() << true;
+}
+
+void TestForm1::enterKey()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, pressed);
+    QFETCH(bool, newLine);
+
+    std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
+    for (const char *name : {"Command1", "Command2", "Command4", "Command5"})
+        spies.emplace_back(QString::fromLatin1(name),
+                           std::make_unique<QSignalSpy>(child<QPushButton>(name), &QPushButton::clicked));
+    QWidget *target = child(focus.toLatin1().constData());
+    auto *box = qobject_cast<MultiLineBox *>(target);
+    const QString before = box ? box->text() : QString();
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    for (const auto &[name, spy] : spies)
+        QVERIFY2(spy->count() == (name == pressed ? 1 : 0), qPrintable(name));
+    if (box)
+        QCOMPARE(box->text().size() - before.size(), newLine ? 2 : 0);
+    if (pressed != QLatin1String("Command5"))
+        QVERIFY(m_window->isVisible());
 }
 
 void TestForm1::freeListText()
