@@ -314,11 +314,20 @@ void TestForm1::menuKeys()
 void TestForm1::textsFitTheirRectangles()
 {
     // Every label, caption and menu shows its whole text with the fonts
-    // this system really has.
+    // this system really has; the log names the font each one resolved to.
+    const auto resolved = [](const QWidget *w) {
+        const QFontInfo info(w->font());
+        return QStringLiteral("%1 %2 %3pt, asked for %4")
+            .arg(info.family(), info.bold() ? QStringLiteral("bold") : QStringLiteral("regular"))
+            .arg(info.pointSizeF())
+            .arg(w->font().families().join(QStringLiteral(", ")));
+    };
     for (QLabel *label : m_window->findChildren<QLabel *>()) {
         const QFontMetrics fm(label->font());
         const QRect needed =
             fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+        qInfo().noquote() << QStringLiteral("%1 \"%2\": %3")
+                                 .arg(label->objectName(), label->text().left(30), resolved(label));
         QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
                  qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5 (%6)")
                                 .arg(label->text())
@@ -326,7 +335,7 @@ void TestForm1::textsFitTheirRectangles()
                                 .arg(needed.height())
                                 .arg(label->width())
                                 .arg(label->height())
-                                .arg(QFontInfo(label->font()).family())));
+                                .arg(resolved(label))));
     }
     for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
         const QFontMetrics fm(button->font());
@@ -334,8 +343,10 @@ void TestForm1::textsFitTheirRectangles()
         caption.remove(u'&');
         const QSize needed = button->style()->sizeFromContents(
             QStyle::CT_PushButton, nullptr, fm.size(Qt::TextShowMnemonic, caption), button);
+        qInfo().noquote() << QStringLiteral("%1 \"%2\": %3")
+                                 .arg(button->objectName(), caption, resolved(button));
         QVERIFY2(fm.horizontalAdvance(caption) + 8 <= button->width() && needed.height() <= button->height() + 8,
-                 qPrintable(caption));
+                 qPrintable(QStringLiteral("%1 (%2)").arg(caption, resolved(button))));
     }
     for (QAction *action : m_window->menuBar()->actions()) {
         const QRect item = m_window->menuBar()->actionGeometry(action);
