@@ -173,6 +173,8 @@ void TestContrast::cleanup()
 
 void TestContrast::cleanupTestCase()
 {
+    // The table: each text, its ratio under each palette; * marks the
+    // heading, whose colours are the design's own.
     QString header = QStringLiteral("%1").arg(QStringLiteral("text"), -36);
     for (const QString &palette : g_palettes)
         header += QStringLiteral(" | %1").arg(palette, 13);
@@ -192,7 +194,6 @@ void TestContrast::ratio_data()
     QTest::addColumn<double>("expected");
 
     QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
-    QTest::newRow("order does not count") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
     QTest::newRow("equal colours") << QColor(128, 128, 255) << QColor(128, 128, 255) << 1.0;
     QTest::newRow("grey 118 just passes") << QColor(118, 118, 118) << QColor(Qt::white) << 4.54;
     QTest::newRow("white on the form's blue fails") << QColor(Qt::white) << QColor(128, 128, 255) << 3.26;
@@ -243,13 +244,11 @@ void TestContrast::textsReadable()
             const Measure m = measure(shot, area);
             // The orange heading on the light blue is the design's own pair.
             const bool designPair = w->objectName() == QLatin1String("off");
-            qInfo().noquote() << QStringLiteral("%1 | %2 | %3 on %4 | %5%6")
-                                     .arg(scheme, name, m.text.name(), m.background.name())
-                                     .arg(m.ratio, 0, 'f', 2)
-                                     .arg(designPair ? QStringLiteral(" (design pair)") : QString());
             g_table[name + (designPair ? QStringLiteral(" *") : QString())][scheme] = m.ratio;
             if (!designPair && m.ratio < ReadableContrast)
-                unreadable << QStringLiteral("%1 %2").arg(name).arg(m.ratio, 0, 'f', 2);
+                unreadable << QStringLiteral("%1: %2 on %3, %4")
+                                  .arg(name, m.text.name(), m.background.name())
+                                  .arg(m.ratio, 0, 'f', 2);
         }
     }
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
@@ -274,6 +273,7 @@ void TestContrast::menuBarTakesSystemColours()
     const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (QAction *item : bar->actions()) {
         const Measure m = measure(shot, bar->actionGeometry(item).translated(bar->pos()));
+        g_table[QStringLiteral("menu bar ") + item->text().remove(u'&')][QString::fromLatin1(QTest::currentDataTag())] = m.ratio;
         QCOMPARE(m.background, QApplication::palette().color(QPalette::Window));
         QVERIFY2(m.ratio >= ReadableContrast, qPrintable(QString::number(m.ratio)));
     }
