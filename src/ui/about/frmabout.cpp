@@ -17,9 +17,15 @@
 
 namespace {
 
+// The labels' text is black, so the face they stand on is fixed too: the
+// standard scheme's light grey, whatever the user's scheme. The buttons keep
+// the scheme's colours.
+const QColor FaceColour(240, 240, 240);
+const QColor LabelTextColour(Qt::black);
+
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips)
 {
-    return addFormLabel(parent, name, text, twips, Qt::black);
+    return addFormLabel(parent, name, text, twips, LabelTextColour);
 }
 
 } // namespace
@@ -44,6 +50,10 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     setFixedSize(size());
     setSizeGripEnabled(false);
     setFont(ClassicFonts::sansSerif());
+    QPalette face = palette();
+    face.setColor(QPalette::Window, FaceColour);
+    face.setColor(QPalette::WindowText, LabelTextColour);
+    setPalette(face);
 
     auto *picIcon = new QLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));

@@ -3,6 +3,7 @@
 #include "appinfo.h"
 #include "classicfonts.h"
 #include "commanderror.h"
+#include "contrast.h"
 #include "errorguard.h"
 #include "formlabel.h"
 #include "frmabout.h"
@@ -11,11 +12,14 @@
 #include "twips.h"
 #include "windowslot.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -35,18 +39,80 @@ namespace {
 
 const QColor WindowColour(128, 128, 255);
 const QColor HeadingColour(255, 192, 128);
+// The labels stand on the fixed light blue, so their text is fixed as well:
+// the standard scheme's black, which reads on it whatever the user's scheme.
+const QColor LabelTextColour(Qt::black);
+const QColor OutputTextColour(Qt::white);
 
-// The desktop colour of the user's scheme on Windows; elsewhere a fixed
-// dark blue on which white text reads well.
-QColor desktopColour()
+// Behind the output box's white text: the desktop colour of the user's
+// scheme on Windows, unless the scheme's desktop is too light for white
+// text; elsewhere, and then, a fixed dark blue.
+QColor outputBackground()
 {
+    const QColor darkBlue(0x3a, 0x6e, 0xa5);
 #ifdef Q_OS_WIN
     const COLORREF c = GetSysColor(COLOR_BACKGROUND);
-    return QColor(GetRValue(c), GetGValue(c), GetBValue(c));
+    return readableBehind(OutputTextColour, QColor(GetRValue(c), GetGValue(c), GetBValue(c)),
+                          darkBlue);
 #else
-    return QColor(0x3a, 0x6e, 0xa5);
+    return darkBlue;
 #endif
 }
+
+// Keeps a widget in the application's colours as the scheme has them, also
+// when the scheme changes: left alone, the widget would take the roles its
+// window fixes, such as the form's light blue.
+class SystemColours : public QObject
+{
+public:
+    explicit SystemColours(QWidget *widget) : QObject(widget), m_widget(widget)
+    {
+        apply();
+        // A change of scheme is announced to the windows only.
+        widget->window()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            apply();
+        return false;
+    }
+
+private:
+    void apply()
+    {
+        // Only the roles marked as set win over the parent's: mark them all.
+        QPalette palette = QApplication::palette(m_widget);
+        palette.setResolveMask(~QPalette::ResolveMask(0));
+        m_widget->setPalette(palette);
+    }
+
+    QWidget *m_widget;
+};
+
+// Enter presses the focused button, as Space does. No button is the
+// window's default, so Enter anywhere else still presses none.
+class FormButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            // Held down, it presses once, like Space.
+            if (!event->isAutoRepeat())
+                click();
+            event->accept();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 
 void paintBackground(QWidget *widget, const QColor &colour)
 {
@@ -58,8 +124,7 @@ void paintBackground(QWidget *widget, const QColor &colour)
 
 QLabel *addLabel(QWidget *parent, const char *name, const QString &text, QRect twips)
 {
-    QLabel *label = addFormLabel(parent, name, text, twips,
-                                 QGuiApplication::palette().color(QPalette::WindowText));
+    QLabel *label = addFormLabel(parent, name, text, twips, LabelTextColour);
     label->setFont(ClassicFonts::sansSerif(8.25, QFont::Bold));
     return label;
 }
@@ -98,7 +163,7 @@ QCheckBox *addCheck(QWidget *parent, const char *name, const QString &caption, Q
 
 QPushButton *addButton(QWidget *parent, const char *name, const QString &caption, QRect twips)
 {
-    auto *button = new QPushButton(caption, parent);
+    auto *button = new FormButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -137,7 +202,7 @@ Form1::~Form1() = default;
 void Form1::buildMenu()
 {
     // The menu bar keeps the system's colours, not the form's light blue.
-    menuBar()->setPalette(QGuiApplication::palette());
+    new SystemColours(menuBar());
     menuBar()->setAutoFillBackground(true);
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Fichier"));
     file->setObjectName(QStringLiteral("file"));
@@ -248,8 +313,8 @@ void Form1::buildControls()
     m_text6->setFont(ClassicFonts::sansSerif(8.25, QFont::Bold));
     {
         QPalette palette = m_text6->palette();
-        palette.setColor(QPalette::Base, desktopColour());
-        palette.setColor(QPalette::Text, Qt::white);
+        palette.setColor(QPalette::Base, outputBackground());
+        palette.setColor(QPalette::Text, OutputTextColour);
         m_text6->setPalette(palette);
     }
     placeInTwips(m_text6, 5160, 3360, 4455, 2535);

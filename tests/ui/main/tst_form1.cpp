@@ -21,6 +21,7 @@
 #include <cmath>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -65,6 +66,8 @@ private slots:
     void lengthLimits_data();
     void lengthLimits();
     void tabAndEnterKeys();
+    void enterKey_data();
+    void enterKey();
     void freeListText();
 
     void generateReadsTheFormAsStarted();
@@ -311,11 +314,20 @@ void TestForm1::menuKeys()
 void TestForm1::textsFitTheirRectangles()
 {
     // Every label, caption and menu shows its whole text with the fonts
-    // this system really has.
+    // this system really has; the log names the font each one resolved to.
+    const auto resolved = [](const QWidget *w) {
+        const QFontInfo info(w->font());
+        return QStringLiteral("%1 %2 %3pt, asked for %4")
+            .arg(info.family(), info.bold() ? QStringLiteral("bold") : QStringLiteral("regular"))
+            .arg(info.pointSizeF())
+            .arg(w->font().families().join(QStringLiteral(", ")));
+    };
     for (QLabel *label : m_window->findChildren<QLabel *>()) {
         const QFontMetrics fm(label->font());
         const QRect needed =
             fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+        qInfo().noquote() << QStringLiteral("%1 \"%2\": %3")
+                                 .arg(label->objectName(), label->text().left(30), resolved(label));
         QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
                  qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5 (%6)")
                                 .arg(label->text())
@@ -323,7 +335,7 @@ void TestForm1::textsFitTheirRectangles()
                                 .arg(needed.height())
                                 .arg(label->width())
                                 .arg(label->height())
-                                .arg(QFontInfo(label->font()).family())));
+                                .arg(resolved(label))));
     }
     for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
         const QFontMetrics fm(button->font());
@@ -331,8 +343,10 @@ void TestForm1::textsFitTheirRectangles()
         caption.remove(u'&');
         const QSize needed = button->style()->sizeFromContents(
             QStyle::CT_PushButton, nullptr, fm.size(Qt::TextShowMnemonic, caption), button);
+        qInfo().noquote() << QStringLiteral("%1 \"%2\": %3")
+                                 .arg(button->objectName(), caption, resolved(button));
         QVERIFY2(fm.horizontalAdvance(caption) + 8 <= button->width() && needed.height() <= button->height() + 8,
-                 qPrintable(caption));
+                 qPrintable(QStringLiteral("%1 (%2)").arg(caption, resolved(button))));
     }
     for (QAction *action : m_window->menuBar()->actions()) {
         const QRect item = m_window->menuBar()->actionGeometry(action);
@@ -481,6 +495,54 @@ void TestForm1::tabAndEnterKeys()
     QCOMPARE(text1->text(), QStringLiteral("Mon titre"));
     QCOMPARE(text6->text(), QStringLiteral("\r\n"));
     QVERIFY(m_window->isVisible());
+}
+
+void TestForm1::enterKey_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("pressed"); // the button Enter presses, if any
+    QTest::addColumn<bool>("newLine");    // whether the focused box gets a line break
+
+    const int none = Qt::NoModifier;
+    const int keypad = Qt::KeypadModifier;
+    QTest::newRow("Return presses Command1") << "Command1" << int(Qt::Key_Return) << none << "Command1" << false;
+    QTest::newRow("keypad Enter presses Command2") << "Command2" << int(Qt::Key_Enter) << keypad << "Command2" << false;
+    QTest::newRow("Return presses Command4") << "Command4" << int(Qt::Key_Return) << none << "Command4" << false;
+    QTest::newRow("Return presses Command5") << "Command5" << int(Qt::Key_Return) << none << "Command5" << false;
+    QTest::newRow("Ctrl+Return presses no button")
+        << "Command1" << int(Qt::Key_Return) << int(Qt::ControlModifier) << QString() << false;
+    QTest::newRow("Return in a one-line field presses none") << "Text2" << int(Qt::Key_Return) << none << QString() << false;
+    QTest::newRow("Return in a list presses none") << "Combo4" << int(Qt::Key_Return) << none << QString() << false;
+    QTest::newRow("Return in Text3 breaks the line") << "Text3" << int(Qt::Key_Return) << none << QString() << true;
+    QTest::newRow("keypad Enter in Text6 breaks the line") << "Text6" << int(Qt::Key_Enter) << keypad << QString() << true;
+}
+
+void TestForm1::enterKey()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, pressed);
+    QFETCH(bool, newLine);
+
+    std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
+    for (const char *name : {"Command1", "Command2", "Command4", "Command5"})
+        spies.emplace_back(QString::fromLatin1(name),
+                           std::make_unique<QSignalSpy>(child<QPushButton>(name), &QPushButton::clicked));
+    QWidget *target = child(focus.toLatin1().constData());
+    auto *box = qobject_cast<MultiLineBox *>(target);
+    const QString before = box ? box->text() : QString();
+    target->setFocus();
+    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+    for (const auto &[name, spy] : spies)
+        QVERIFY2(spy->count() == (name == pressed ? 1 : 0), qPrintable(name));
+    if (box)
+        QCOMPARE(box->text().size() - before.size(), newLine ? 2 : 0);
+    if (pressed != QLatin1String("Command5"))
+        QVERIFY(m_window->isVisible());
 }
 
 void TestForm1::freeListText()
