@@ -5,6 +5,7 @@
 #include "commanderror.h"
 #include "contrast.h"
 #include "errorguard.h"
+#include "fieldlabel.h"
 #include "formlabel.h"
 #include "frmabout.h"
 #include "messagebox.h"
@@ -235,32 +236,32 @@ void Form1::buildControls()
     headingPalette.setColor(QPalette::WindowText, HeadingColour);
     heading->setPalette(headingPalette);
 
-    const QLabel *titleLabel = addLabel(w, "Label1", QStringLiteral("Titre:"), {120, 840, 495, 255});
-    const QLabel *nameLabel =
+    QLabel *titleLabel = addLabel(w, "Label1", QStringLiteral("Titre:"), {120, 840, 495, 255});
+    QLabel *nameLabel =
         addLabel(w, "Label1", QStringLiteral("Votre nom:"), {120, 1320, 855, 255});
-    const QLabel *label6 = addLabel(w, "Label6", QStringLiteral("Votre E-mail :"), {120, 1800, 1215, 255});
-    const QLabel *label2 = addLabel(w, "Label2", QStringLiteral("Description :"), {120, 2280, 3495, 255});
-    const QLabel *label3 = addLabel(w, "Label3", QStringLiteral("Mots clefs :"), {120, 3360, 2415, 255});
-    const QLabel *label11 = addLabel(w, "Label11", QStringLiteral("Langue:"), {120, 3840, 735, 255});
-    const QLabel *label12 = addLabel(w, "Label12", QStringLiteral("Audiance:"), {120, 4320, 975, 255});
-    const QLabel *label4 = addLabel(w, "Label4", QStringLiteral("Indexer les autres pages de mon site:"),
-                                    {120, 4800, 3375, 255});
-    const QLabel *label5 = addLabel(w, "Label5",
-                                    QStringLiteral("Les moteurs doivent revisiter mon site chaque:"),
-                                    {120, 5280, 4455, 255});
-    const QLabel *label7 = addLabel(
+    QLabel *label6 = addLabel(w, "Label6", QStringLiteral("Votre E-mail :"), {120, 1800, 1215, 255});
+    QLabel *label2 = addLabel(w, "Label2", QStringLiteral("Description :"), {120, 2280, 3495, 255});
+    QLabel *label3 = addLabel(w, "Label3", QStringLiteral("Mots clefs :"), {120, 3360, 2415, 255});
+    QLabel *label11 = addLabel(w, "Label11", QStringLiteral("Langue:"), {120, 3840, 735, 255});
+    QLabel *label12 = addLabel(w, "Label12", QStringLiteral("Audiance:"), {120, 4320, 975, 255});
+    QLabel *label4 = addLabel(w, "Label4", QStringLiteral("Indexer les autres pages de mon site:"),
+                              {120, 4800, 3375, 255});
+    QLabel *label5 = addLabel(w, "Label5",
+                              QStringLiteral("Les moteurs doivent revisiter mon site chaque:"),
+                              {120, 5280, 4455, 255});
+    QLabel *label7 = addLabel(
         w, "Label7",
         QStringLiteral("Je ne veux pas que les robots indexent la page o\u00f9 je place ce Meta tag "
                        "(remarque: ne pas choisir cette option pour votre page d'acceuil)."),
         {5520, 720, 3855, 855});
-    const QLabel *label8 = addLabel(w, "Label8", QStringLiteral("Ne pas indexer les images de mon site."),
-                                    {5520, 1560, 3375, 255});
-    const QLabel *label9 = addLabel(
+    QLabel *label8 = addLabel(w, "Label8", QStringLiteral("Ne pas indexer les images de mon site."),
+                              {5520, 1560, 3375, 255});
+    QLabel *label9 = addLabel(
         w, "Label9",
         QStringLiteral("Emp\u00eachez ma page de s'afficher dans des frames (remarque: seulement si "
                        "votre site poss\u00e8de des frames)."),
         {5520, 1920, 3375, 735});
-    const QLabel *label10 = addLabel(
+    QLabel *label10 = addLabel(
         w, "Label10",
         QStringLiteral("Ne pas stocker ma page dans la m\u00e9moire cache du navigateur internet."),
         {5520, 2640, 3255, 615});
@@ -332,14 +333,14 @@ void Form1::buildControls()
     m_command5 = addButton(m_frame1, "Command5", QStringLiteral("&Quitter"), {5760, 240, 1695, 495});
 
     // Screen readers announce each field by the label beside it.
-    const std::pair<QWidget *, const QLabel *> named[] = {
+    const std::pair<QWidget *, QLabel *> named[] = {
         {m_text1, titleLabel}, {m_text2, nameLabel}, {m_text3, label2}, {m_text4, label3},
         {m_text5, label6},     {m_combo3, label11},  {m_combo4, label12}, {m_combo1, label4},
         {m_combo2, label5},    {m_check1, label7},   {m_check2, label8},  {m_check3, label9},
         {m_check4, label10},
     };
     for (const auto &[control, label] : named)
-        control->setAccessibleName(label->text());
+        labelField(label, control);
     m_text6->setAccessibleName(QStringLiteral("Balises meta g\u00e9n\u00e9r\u00e9es"));
 
     connect(m_command1, &QPushButton::clicked, this, guarded(this, [this] { generate(); }));
