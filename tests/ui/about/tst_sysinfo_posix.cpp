@@ -5,6 +5,7 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,7 +15,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <filesystem>
 
 using namespace Qt::StringLiterals;
 
@@ -30,43 +30,11 @@ printf '%s' "$answer" > "$here/finished"
 printf 'bye' > "$here/done"
 )";
 
-// Files under folders named by bytes, which need not be UTF-8: POSIX calls
-// only, as Qt's file names are Unicode.
-QByteArray readAll(const QByteArray &path)
+QByteArray readAll(const QString &path)
 {
-    QByteArray content;
-    const int file = ::open(path.constData(), O_RDONLY);
-    if (file < 0)
-        return content;
-    char buffer[256];
-    ssize_t got = 0;
-    while ((got = ::read(file, buffer, sizeof buffer)) > 0)
-        content.append(buffer, got);
-    ::close(file);
-    return content;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-bool writeAll(const QByteArray &path, const QByteArray &content, mode_t mode)
-{
-    const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, mode);
-    if (file < 0)
-        return false;
-    const bool written = ::write(file, content.constData(), content.size()) == content.size();
-    return ::close(file) == 0 && written;
-}
-
-// Removes the folder named by bytes, which QTemporaryDir could not.
-class RemovedAtEnd
-{
-public:
-    explicit RemovedAtEnd(const QByteArray &path) : m_path(path.toStdString()) {}
-    ~RemovedAtEnd() { std::filesystem::remove_all(m_path); }
-    RemovedAtEnd(const RemovedAtEnd &) = delete;
-    RemovedAtEnd &operator=(const RemovedAtEnd &) = delete;
-
-private:
-    std::filesystem::path m_path;
-};
 
 } // namespace
 
@@ -82,10 +50,11 @@ private slots:
 
 void TestSysInfoPosix::startsToolWithoutWaiting_data()
 {
-    QTest::addColumn<QByteArray>("folder"); // holds the tool, in the temporary folder
-    QTest::newRow("ASCII folder") << QByteArray("bin");
-    QTest::newRow("UTF-8 folder") << QByteArray("caf\xC3\xA9");
-    QTest::newRow("Latin-1 folder, not UTF-8") << QByteArray("caf\xE9");
+    // The folder on PATH; another name than "bin" is a link to it.
+    QTest::addColumn<QByteArray>("folder");
+    QTest::newRow("plain folder") << QByteArray("bin");
+    QTest::newRow("UTF-8 name") << QByteArray("caf\xC3\xA9");
+    QTest::newRow("Latin-1 name, not UTF-8") << QByteArray("caf\xE9");
 }
 
 void TestSysInfoPosix::startsToolWithoutWaiting()
@@ -93,14 +62,22 @@ void TestSysInfoPosix::startsToolWithoutWaiting()
     QFETCH(QByteArray, folder);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
-    const QByteArray bin = QFile::encodeName(dir.path()) + '/' + folder;
-    QCOMPARE(::mkdir(bin.constData(), 0700), 0);
-    const RemovedAtEnd removed(bin);
-    const QByteArray tool = bin + "/hardinfo";
-    QVERIFY(writeAll(tool, Tool, 0700));
-    QCOMPARE(::mkfifo((bin + "/hold").constData(), 0600), 0);
-    QCOMPARE(::mkfifo((bin + "/done").constData(), 0600), 0);
-    const ScopedPath path(bin);
+    const QString tool = dir.filePath(u"bin/hardinfo"_s);
+    QVERIFY(writeFile(tool, Tool, true));
+    const QString hold = dir.filePath(u"bin/hold"_s);
+    const QString done = dir.filePath(u"bin/done"_s);
+    QCOMPARE(::mkfifo(hold.toLocal8Bit().constData(), 0600), 0);
+    QCOMPARE(::mkfifo(done.toLocal8Bit().constData(), 0600), 0);
+    // Qt's file names are Unicode: a name that is not UTF-8 takes POSIX calls.
+    const QByteArray onPath = QFile::encodeName(dir.path()) + '/' + folder;
+    const bool link = folder != "bin";
+    if (link)
+        QCOMPARE(::symlink("bin", onPath.constData()), 0);
+    const auto unlinkAtEnd = qScopeGuard([&] {
+        if (link)
+            ::unlink(onPath.constData()); // which QTemporaryDir would not find
+    });
+    const ScopedPath path(onPath);
 
     std::vector<std::string> messages;
     // The tool cannot end before the test writes to "hold": returning here
@@ -111,17 +88,18 @@ void TestSysInfoPosix::startsToolWithoutWaiting()
     QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1); // not our child: no zombie to come
     QCOMPARE(errno, ECHILD);
 
-    // Opening "hold" waits for the tool to read it, after it wrote "started":
-    // the tool was started by its path, byte for byte.
-    const int hold = ::open((bin + "/hold").constData(), O_WRONLY);
-    QVERIFY(hold >= 0);
-    QCOMPARE(readAll(bin + "/started"), tool);
-    QCOMPARE(::access((bin + "/finished").constData(), F_OK), -1);
-    QCOMPARE(::write(hold, "go\n", 3), ssize_t(3));
-    ::close(hold);
+    // Opening "hold" waits for the tool to read it, after it wrote "started".
+    QFile holdFile(hold);
+    QVERIFY(holdFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    QCOMPARE(readAll(dir.filePath(u"bin/started"_s)), onPath + "/hardinfo"); // byte for byte
+    QVERIFY(!QFile::exists(dir.filePath(u"bin/finished"_s)));
+    QCOMPARE(holdFile.write("go\n"), 3);
+    holdFile.close();
 
-    QCOMPARE(readAll(bin + "/done"), QByteArray("bye"));
-    QCOMPARE(readAll(bin + "/finished"), QByteArray("go"));
+    QFile doneFile(done);
+    QVERIFY(doneFile.open(QIODevice::ReadOnly));
+    QCOMPARE(doneFile.readAll(), QByteArray("bye"));
+    QCOMPARE(readAll(dir.filePath(u"bin/finished"_s)), QByteArray("go"));
 }
 
 void TestSysInfoPosix::noToolShowsMessage()
