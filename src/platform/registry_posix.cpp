@@ -1,7 +1,5 @@
 #include "registry_posix.h"
 
-#include "codepage.h"
-
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -107,7 +105,9 @@ RegStatus PosixRegistry::closeKey(RegKey key)
 
 std::string PosixRegistry::ansiToUtf8(std::string_view bytes) const
 {
-    return utf8FromUtf8CodePage(bytes);
+    // The one value is a path, and a path here is bytes: decoding it would
+    // turn a byte that is not UTF-8 into U+FFFD, and name no file at all.
+    return std::string(bytes);
 }
 
 Registry &systemRegistry()

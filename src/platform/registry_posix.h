@@ -15,7 +15,9 @@ namespace platform {
 // PATH environment variable, as REG_SZ with its terminating zero. When none
 // is found the key is missing; no other key exists. Names compare without
 // regard to case, as on Windows. Nothing can be written, so asking for any
-// write right is refused. Its ANSI code page is UTF-8.
+// write right is refused. Its text is the file system's bytes, handed on as
+// they are, UTF-8 or not: what ansiToUtf8 gives back is the path the search
+// found, byte for byte, for the starter to use unchanged.
 class PosixRegistry : public Registry
 {
 public:

@@ -10,6 +10,7 @@
 #include "frmabout.h"
 #include "messagebox.h"
 #include "multilinebox.h"
+#include "onelinebox.h"
 #include "twips.h"
 #include "windowslot.h"
 
@@ -279,8 +280,11 @@ void Form1::buildControls()
     m_text3->setText(QStringLiteral("Ma description"));
     placeInTwips(m_text3, 1320, 2160, 3255, 975);
 
-    m_text4 = addLineEdit(w, "Text4", QStringLiteral("Mes mots clefs"), {1320, 3240, 3255, 375});
+    // Its limit cuts at whole characters, which QLineEdit's alone does not.
+    m_text4 = new OneLineBox(QStringLiteral("Mes mots clefs"), w);
+    m_text4->setObjectName(QStringLiteral("Text4"));
     m_text4->setMaxLength(400);
+    placeInTwips(m_text4, 1320, 3240, 3255, 375);
 
     m_combo3 = addCombo(w, "Combo3",
                         {QStringLiteral("Francais"), QStringLiteral("Allemand"),

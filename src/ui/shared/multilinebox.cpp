@@ -1,10 +1,13 @@
 #include "multilinebox.h"
 
+#include "textlimit.h"
+
 #include <QApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <limits>
 
@@ -39,22 +42,27 @@ void MultiLineBox::setText(const QString &text)
     setPlainText(fromCrLf(text));
 }
 
-qsizetype MultiLineBox::room() const
+qsizetype MultiLineBox::room(int replacementStart, int replacementLength) const
 {
     if (m_maxLength <= 0)
         return std::numeric_limits<qsizetype>::max();
-    const qsizetype selected = toCrLf(textCursor().selectedText()).size();
-    return qMax<qsizetype>(0, m_maxLength - (text().size() - selected));
+    // Positions in the document are indexes in its raw text.
+    const QTextCursor cursor = textCursor();
+    const QString left = TextLimit::withoutReplaced(
+        document()->toRawText(), cursor.selectionStart(),
+        cursor.selectionEnd() - cursor.selectionStart(), replacementStart, replacementLength);
+    return qMax<qsizetype>(0, m_maxLength - toCrLf(left).size());
 }
 
-QString MultiLineBox::cutToRoom(const QString &text, qsizetype room)
+QString MultiLineBox::lineBreaksAsCrLf(const QString &text)
 {
-    if (text.size() <= room)
-        return text;
-    qsizetype end = room;
-    if (end > 0 && text.at(end - 1) == u'\r' && text.at(end) == u'\n')
-        --end;
-    return text.left(end);
+    QString crLf = text;
+    crLf.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    crLf.replace(u'\r', u'\n');
+    crLf.replace(QChar::LineSeparator, u'\n');
+    crLf.replace(QChar::ParagraphSeparator, u'\n');
+    crLf.replace(u'\n', QLatin1String("\r\n"));
+    return crLf;
 }
 
 void MultiLineBox::keyPressEvent(QKeyEvent *event)
@@ -63,8 +71,7 @@ void MultiLineBox::keyPressEvent(QKeyEvent *event)
         QString typed;
         if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
             typed = QStringLiteral("\r\n");
-        else if (!event->text().isEmpty() && event->text().at(0).isPrint()
-                 && !(event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)))
+        else if (TextLimit::insertsText(event))
             typed = event->text();
         if (!typed.isEmpty() && typed.size() > room()) {
             QApplication::beep();
@@ -81,11 +88,8 @@ void MultiLineBox::insertFromMimeData(const QMimeData *source)
         QPlainTextEdit::insertFromMimeData(source);
         return;
     }
-    QString pasted = source->text();
-    pasted.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    pasted.replace(u'\r', u'\n');
-    pasted.replace(u'\n', QLatin1String("\r\n"));
-    const QString kept = cutToRoom(pasted, room());
+    const QString pasted = lineBreaksAsCrLf(source->text());
+    const QString kept = TextLimit::cutToRoom(pasted, room());
     if (kept.size() < pasted.size())
         QApplication::beep();
     textCursor().insertText(fromCrLf(kept));
@@ -95,11 +99,16 @@ void MultiLineBox::insertFromMimeData(const QMimeData *source)
 void MultiLineBox::inputMethodEvent(QInputMethodEvent *event)
 {
     if (m_maxLength > 0 && !event->commitString().isEmpty()) {
-        const QString kept = cutToRoom(event->commitString(), room());
-        if (kept != event->commitString()) {
+        const QString committed = lineBreaksAsCrLf(event->commitString());
+        const QString kept = TextLimit::cutToRoom(
+            committed, room(event->replacementStart(), event->replacementLength()));
+        if (kept.size() < committed.size()) {
+            QApplication::beep();
             QInputMethodEvent cut(event->preeditString(), event->attributes());
-            cut.setCommitString(kept, event->replacementStart(), event->replacementLength());
+            cut.setCommitString(fromCrLf(kept), event->replacementStart(),
+                                event->replacementLength());
             QPlainTextEdit::inputMethodEvent(&cut);
+            event->setAccepted(cut.isAccepted());
             return;
         }
     }

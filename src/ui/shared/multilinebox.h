@@ -4,8 +4,9 @@
 
 // A text box of several lines whose text uses CR LF between lines, as the
 // generated block does, whatever the editor keeps inside. It may limit the
-// length of that text (a line break counts as its two characters): typing
-// stops at the limit and a paste is cut at it. Tab moves the focus on.
+// length of that text as TextLimit says (a line break counts as its two
+// characters): typing stops at the limit, and a paste, a drop or an input
+// method's commit is cut at it. Tab moves the focus on.
 class MultiLineBox : public QPlainTextEdit
 {
     Q_OBJECT
@@ -31,10 +32,12 @@ protected:
 
 private:
     // How many characters of CR LF text may still be inserted in place of
-    // the selection; a large number without a limit.
-    qsizetype room() const;
-    // text cut to at most room characters, never between CR and LF
-    static QString cutToRoom(const QString &text, qsizetype room);
+    // the selection and of the replaced range an input method names; a
+    // large number without a limit.
+    qsizetype room(int replacementStart = 0, int replacementLength = 0) const;
+    // Inserted text with every kind of line break the editor knows (CR LF,
+    // CR, LF, line and paragraph separators) as the CR LF it counts as.
+    static QString lineBreaksAsCrLf(const QString &text);
 
     int m_maxLength = 0;
 };

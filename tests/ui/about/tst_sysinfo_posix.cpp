@@ -5,6 +5,7 @@
 #include "platform/registry.h"
 #include "platform/system.h"
 
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -42,12 +43,23 @@ class TestSysInfoPosix : public QObject
     Q_OBJECT
 
 private slots:
+    void startsToolWithoutWaiting_data();
     void startsToolWithoutWaiting();
     void noToolShowsMessage();
 };
 
+void TestSysInfoPosix::startsToolWithoutWaiting_data()
+{
+    // The folder on PATH; another name than "bin" is a link to it.
+    QTest::addColumn<QByteArray>("folder");
+    QTest::newRow("plain folder") << QByteArray("bin");
+    QTest::newRow("UTF-8 name") << QByteArray("caf\xC3\xA9");
+    QTest::newRow("Latin-1 name, not UTF-8") << QByteArray("caf\xE9");
+}
+
 void TestSysInfoPosix::startsToolWithoutWaiting()
 {
+    QFETCH(QByteArray, folder);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString tool = dir.filePath(u"bin/hardinfo"_s);
@@ -56,7 +68,16 @@ void TestSysInfoPosix::startsToolWithoutWaiting()
     const QString done = dir.filePath(u"bin/done"_s);
     QCOMPARE(::mkfifo(hold.toLocal8Bit().constData(), 0600), 0);
     QCOMPARE(::mkfifo(done.toLocal8Bit().constData(), 0600), 0);
-    const ScopedPath path(dir.filePath(u"bin"_s).toLocal8Bit());
+    // Qt's file names are Unicode: a name that is not UTF-8 takes POSIX calls.
+    const QByteArray onPath = QFile::encodeName(dir.path()) + '/' + folder;
+    const bool link = folder != "bin";
+    if (link)
+        QCOMPARE(::symlink("bin", onPath.constData()), 0);
+    const auto unlinkAtEnd = qScopeGuard([&] {
+        if (link)
+            ::unlink(onPath.constData()); // which QTemporaryDir would not find
+    });
+    const ScopedPath path(onPath);
 
     std::vector<std::string> messages;
     // The tool cannot end before the test writes to "hold": returning here
@@ -70,7 +91,7 @@ void TestSysInfoPosix::startsToolWithoutWaiting()
     // Opening "hold" waits for the tool to read it, after it wrote "started".
     QFile holdFile(hold);
     QVERIFY(holdFile.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
-    QCOMPARE(readAll(dir.filePath(u"bin/started"_s)), tool.toLocal8Bit());
+    QCOMPARE(readAll(dir.filePath(u"bin/started"_s)), onPath + "/hardinfo"); // byte for byte
     QVERIFY(!QFile::exists(dir.filePath(u"bin/finished"_s)));
     QCOMPARE(holdFile.write("go\n"), 3);
     holdFile.close();
