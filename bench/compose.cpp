@@ -1,0 +1,272 @@
+// composeTags against its floor: the same finished lines, each appended once
+// into a QString reserved to the block's exact length. Every iteration times
+// both, one after the other and in turns, so the noise of the machine falls
+// on both alike; the ratio is what to read.
+#include "tagcomposer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QStringList>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The main window's initial entries, the e-mail field empty.
+TagRequest initialEntries()
+{
+    TagRequest r;
+    r.title = QStringLiteral("Mon titre");
+    r.author = QStringLiteral("Mon nom");
+    r.description = QStringLiteral("Ma description");
+    r.keywords = QStringLiteral("Mes mots clefs");
+    r.language = QStringLiteral("Francais");
+    r.rating = QStringLiteral("Tout public");
+    r.robots = QStringLiteral("Oui");
+    r.revisit = QStringLiteral("Semaine");
+    return r;
+}
+
+// The initial entries with a description of the given length: letters
+// only, or with a double quote every 97 characters.
+TagRequest sizedRequest(qsizetype length, bool quotes)
+{
+    TagRequest r = initialEntries();
+    QString description(length, Qt::Uninitialized);
+    QChar *out = description.data();
+    for (qsizetype i = 0; i < length; ++i)
+        out[i] = quotes && i % 97 == 96 ? QChar(u'"') : QChar(char16_t(u'a' + i % 26));
+    r.description = std::move(description);
+    return r;
+}
+
+QString escaped(QString text)
+{
+    return text.replace(u'"', QLatin1String("&quot;"));
+}
+
+struct Fixture
+{
+    TagRequest request;
+    TagTemplates templates;
+    QStringList lines; // the finished lines, without their line breaks
+    qsizetype length = 0; // of the whole block
+};
+
+// The lines of a request shaped like the initial entries: French, no rating
+// line, robots allowed, weekly revisits, no options.
+Fixture makeFixture(TagRequest request)
+{
+    Fixture f{std::move(request), TagTemplates(), {}, 0};
+    const TagRequest &r = f.request;
+    const TagTemplates &t = f.templates;
+    f.lines = {
+        OpeningComment.toString(),
+        t.Text7 + escaped(r.title) + t.Text8,
+        t.Text9 + escaped(r.author) + t.Text8,
+        t.Text13 + QStringLiteral("Fr") + t.Text8,
+        t.Text10 + escaped(r.replyTo) + t.Text8,
+        t.Text11 + escaped(r.description) + t.Text8,
+        t.Text12 + escaped(r.keywords) + t.Text8,
+        t.Text16,
+        t.Text17,
+        ClosingComment.toString(),
+    };
+    for (const QString &line : std::as_const(f.lines))
+        f.length += LineBreak.size() + line.size();
+    return f;
+}
+
+QString appendLines(const QStringList &lines, qsizetype length)
+{
+    QString block;
+    block.reserve(length);
+    for (const QString &line : lines) {
+        block += LineBreak;
+        block += line;
+    }
+    return block;
+}
+
+// Times `batch` calls of each, in turns, and reports the time of one
+// composeTags call; the floor's time and the ratio are counters.
+void measure(benchmark::State &state, const Fixture &f, int batch)
+{
+    if (composeTags(f.request, f.templates) != appendLines(f.lines, f.length)) {
+        state.SkipWithError("composeTags and its floor give different blocks");
+        return;
+    }
+    const auto timed = [batch](auto &&make) {
+        const Clock::time_point start = Clock::now();
+        for (int i = 0; i < batch; ++i) {
+            QString block = make();
+            benchmark::DoNotOptimize(block);
+        }
+        return std::chrono::duration<double>(Clock::now() - start).count();
+    };
+    const auto compose = [&f] { return composeTags(f.request, f.templates); };
+    const auto copy = [&f] { return appendLines(f.lines, f.length); };
+
+    double composing = 0;
+    double copying = 0;
+    bool composeFirst = true;
+    for (auto _ : state) {
+        double c = 0;
+        double l = 0;
+        if (composeFirst) {
+            c = timed(compose);
+            l = timed(copy);
+        } else {
+            l = timed(copy);
+            c = timed(compose);
+        }
+        composeFirst = !composeFirst;
+        composing += c;
+        copying += l;
+        state.SetIterationTime(c / batch);
+    }
+    state.counters["floor"] = benchmark::Counter(copying / batch, benchmark::Counter::kAvgIterations);
+    state.counters["ratio"] = composing / copying;
+}
+
+void initial(benchmark::State &state)
+{
+    static const Fixture fixture = makeFixture(initialEntries());
+    // A block of 480 characters is too quick to time one at a time.
+    measure(state, fixture, 256);
+}
+
+void sized(benchmark::State &state, bool quotes)
+{
+    // One large request at a time: the families run their sizes in order.
+    static std::unique_ptr<Fixture> fixture;
+    static std::pair<qsizetype, bool> key;
+    const qsizetype length = state.range(0);
+    if (!fixture || key != std::pair{length, quotes}) {
+        fixture.reset();
+        fixture = std::make_unique<Fixture>(makeFixture(sizedRequest(length, quotes)));
+        key = {length, quotes};
+    }
+    measure(state, *fixture, 1);
+    state.SetComplexityN(length);
+}
+
+// The targets for the ratio of composeTags to its floor, by family.
+const std::map<std::string, double> Targets{
+    {"compose/initial", 1.5},
+    {"compose/plain", 2.0},
+    {"compose/quoted", 2.0},
+};
+
+std::string readable(double seconds)
+{
+    char text[32];
+    if (seconds < 1e-3)
+        std::snprintf(text, sizeof text, "%.3f us", seconds * 1e6);
+    else
+        std::snprintf(text, sizeof text, "%.3f ms", seconds * 1e3);
+    return text;
+}
+
+// After the usual table, one line per case from the medians (or from the
+// single run without repetitions), against the target.
+class RatioReporter : public benchmark::ConsoleReporter
+{
+public:
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run &run : runs) {
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.error_occurred || !(median || run.run_type == Run::RT_Iteration))
+                continue;
+            std::string name = run.run_name.function_name;
+            if (!run.run_name.args.empty())
+                name += "/" + run.run_name.args;
+            if (!median && m_rows.count(name))
+                continue; // a median is already there, or an earlier repetition
+            Row &row = m_rows[name];
+            if (row.order == 0)
+                row.order = ++m_count;
+            row.family = run.run_name.function_name;
+            row.compose = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            row.floor = run.counters.at("floor").value;
+            row.ratio = run.counters.at("ratio").value;
+            row.median = median;
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        std::vector<std::pair<std::string, const Row *>> rows;
+        for (const auto &[name, row] : m_rows)
+            rows.emplace_back(name, &row);
+        std::sort(rows.begin(), rows.end(),
+                  [](const auto &a, const auto &b) { return a.second->order < b.second->order; });
+
+        std::printf("\ncomposeTags against its floor%s\n",
+                    !rows.empty() && rows.front().second->median ? " (medians)" : "");
+        std::printf("%-24s %14s %14s %7s %7s\n", "case", "composeTags", "floor", "ratio", "target");
+        int over = 0;
+        for (const auto &[name, row] : rows) {
+            const double target = Targets.at(row->family);
+            const bool met = row->ratio <= target;
+            over += met ? 0 : 1;
+            std::printf("%-24s %14s %14s %7.2f %7.1f%s\n", name.c_str(), readable(row->compose).c_str(),
+                        readable(row->floor).c_str(), row->ratio, target, met ? "" : "  over");
+        }
+        if (!rows.empty())
+            std::printf(over ? "%d case(s) over target\n" : "every ratio within its target\n", over);
+    }
+
+private:
+    struct Row
+    {
+        int order = 0;
+        std::string family;
+        double compose = 0;
+        double floor = 0;
+        double ratio = 0;
+        bool median = false;
+    };
+    std::map<std::string, Row> m_rows;
+    int m_count = 0;
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    benchmark::RegisterBenchmark("compose/initial", initial)
+        ->UseManualTime()
+        ->Unit(benchmark::kMicrosecond)
+        ->Iterations(2000);
+    for (const bool quotes : {false, true}) {
+        benchmark::RegisterBenchmark(quotes ? "compose/quoted" : "compose/plain", sized, quotes)
+            ->Arg(64 << 10)
+            ->Arg(1 << 20)
+            ->Arg(16 << 20)
+            ->UseManualTime()
+            ->Unit(benchmark::kMicrosecond)
+            ->Complexity(benchmark::oN);
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
