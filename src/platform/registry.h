@@ -82,7 +82,9 @@ public:
     // RegCloseKey.
     virtual RegStatus closeKey(RegKey key) = 0;
 
-    // Text bytes as the registry's ANSI code page says, turned into UTF-8.
+    // Text bytes of a value, as the file test and the starter of this
+    // system take a path: decoded by the ANSI code page into UTF-8 on
+    // Windows, handed on unchanged where a path is bytes.
     virtual std::string ansiToUtf8(std::string_view bytes) const = 0;
 };
 
