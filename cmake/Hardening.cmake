@@ -8,8 +8,9 @@
 # compiled with -Og and one without a build type with -O2: _FORTIFY_SOURCE
 # does nothing without optimisation.
 #
-# Sanitizer builds leave it off (fortified calls hide errors from
-# AddressSanitizer); -DQUILLORA_HARDENING=OFF turns it off by hand.
+# Sanitizer builds leave it off (the fortified libc calls and the
+# sanitizer's own checks of the same calls do not mix);
+# -DQUILLORA_HARDENING=OFF turns it off by hand.
 if(CMAKE_CXX_FLAGS MATCHES "-fsanitize=")
     set(quillora_hardening_default OFF)
 else()
