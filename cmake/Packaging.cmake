@@ -32,4 +32,44 @@ elseif(UNIX AND NOT APPLE)
     message(STATUS "dpkg-shlibdeps not found (dpkg-dev): the .deb will list no dependencies")
 endif()
 
+# The layout is drawn and checked with Liberation Sans Narrow; Qt's French
+# translations and the Wayland platform plugin are wanted, not required.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
+
+# What Debian asks of a package beside the program: the manual page and the
+# changelog compressed (gzip -n, so the same tree gives the same bytes), the
+# copyright in the machine-readable format, the lintian overrides, and no
+# .comment or .note sections in a stripped executable.
+if(UNIX AND NOT APPLE)
+    set(quillora_debian_src ${PROJECT_SOURCE_DIR}/data/debian)
+    set(quillora_debian_bin ${PROJECT_BINARY_DIR}/debian)
+    configure_file(data/quillora.1.in ${quillora_debian_bin}/quillora.1 @ONLY)
+    configure_file(${quillora_debian_src}/changelog ${quillora_debian_bin}/changelog COPYONLY)
+    add_custom_command(
+        OUTPUT ${quillora_debian_bin}/quillora.1.gz ${quillora_debian_bin}/changelog.gz
+        COMMAND gzip -9nkf quillora.1 changelog
+        DEPENDS ${quillora_debian_bin}/quillora.1 ${quillora_debian_bin}/changelog
+        WORKING_DIRECTORY ${quillora_debian_bin}
+        VERBATIM)
+    add_custom_target(quillora_debian_files ALL
+        DEPENDS ${quillora_debian_bin}/quillora.1.gz ${quillora_debian_bin}/changelog.gz)
+
+    install(FILES ${quillora_debian_bin}/quillora.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    install(FILES ${quillora_debian_src}/copyright ${quillora_debian_bin}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quillora)
+    install(FILES ${quillora_debian_src}/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides
+        RENAME quillora)
+
+    install(CODE "
+        if(CMAKE_INSTALL_DO_STRIP)
+            execute_process(COMMAND \"${CMAKE_OBJCOPY}\"
+                --remove-section=.comment --remove-section=.note
+                \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/$<TARGET_FILE_NAME:quillora>\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        endif()")
+endif()
+
 include(CPack)

@@ -48,11 +48,15 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ -n "$(field Section)" ] || fail "no Section"
 [ -n "$(field Description)" ] || fail "no Description"
+# a name in a relation field, with or without a version constraint
+lists() { sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$1" | grep -qxF "$2"; }
 depends=$(field Depends)
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
-    # a name in the list, with or without a version constraint
-    sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$depends" | grep -qxF "$lib" \
-        || fail "Depends lacks $lib: '$depends'"
+for pkg in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
+    lists "$depends" "$pkg" || fail "Depends lacks $pkg: '$depends'"
+done
+recommends=$(field Recommends)
+for pkg in qt6-translations-l10n qt6-wayland; do
+    lists "$recommends" "$pkg" || fail "Recommends lacks $pkg: '$recommends'"
 done
 
 # Everything lands under /usr, nothing under /usr/local or a build path.
