@@ -12,33 +12,11 @@ trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 failures=0
 
-# The package is made from the build folder's own CPack settings. Its files
-# are installed first under /usr of a staging root, so that cpack packs them
-# as they are instead of building the whole tree again while other tests run.
-DESTDIR="$work/stage" cmake --install "$build" --prefix /usr --strip >"$work/install.log" 2>&1 || {
-    cat "$work/install.log" >&2
-    echo "FAIL: cmake --install (is quillora built?)" >&2
-    exit 1
-}
-cat >"$work/CPackConfig.cmake" <<CONFIG
-include("$build/CPackConfig.cmake")
-set(CPACK_INSTALL_CMAKE_PROJECTS "")
-set(CPACK_INSTALLED_DIRECTORIES "$work/stage;.")
-set(CPACK_PACKAGE_DIRECTORY "$work/out")
-CONFIG
-cpack -G DEB --config "$work/CPackConfig.cmake" >"$work/cpack.log" 2>&1 || {
-    cat "$work/cpack.log" >&2
-    echo "FAIL: cpack -G DEB" >&2
-    exit 1
-}
-
+# The package is made from the build folder's own CPack settings.
+deb=$(bash "$(dirname "$0")/make-deb.sh" "$build" "$work")
 arch=$(dpkg --print-architecture)
-deb="$work/out/quillora_${version}_${arch}.deb"
-if [ ! -f "$deb" ]; then
-    echo "FAIL: no $(basename "$deb"); cpack wrote:" >&2
-    ls "$work/out" >&2
-    exit 1
-fi
+[ "$(basename "$deb")" = "quillora_${version}_${arch}.deb" ] \
+    || { echo "FAIL: cpack wrote $(basename "$deb")" >&2; exit 1; }
 
 # The control file.
 field() { dpkg-deb -f "$deb" "$1"; }

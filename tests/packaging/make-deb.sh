@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the .deb of a built tree: installs it stripped under /usr of a staging
 # root in <work dir>, packs that with the tree's own CPack settings and prints
-# the package's path.
+# the package's path. The files are installed first so that cpack packs them
+# as they are instead of building the whole tree again while other tests run.
 #
 # usage: make-deb.sh <build dir> <work dir>
 set -euo pipefail
