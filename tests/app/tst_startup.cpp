@@ -1,6 +1,5 @@
 // The program's own start-up, run before any window: Qt's texts in French,
 // the desktop names and the window icon.
-#include "appinfo.h"
 #include "form1.h"
 #include "startup.h"
 
@@ -18,7 +17,6 @@ private slots:
     void initTestCase();
     void contextMenuIsFrench_data();
     void contextMenuIsFrench();
-    void desktopNamesAreTheApplicationId();
     void windowIconHasEveryRenderedSize();
 
 private:
@@ -57,15 +55,6 @@ void TestStartup::contextMenuIsFrench()
             shown << item->text().section(u'\t', 0, 0).remove(u'&');
     }
     QCOMPARE(shown, QStringList{text});
-}
-
-void TestStartup::desktopNamesAreTheApplicationId()
-{
-    // X11 takes WM_CLASS's class from the application name, Wayland the app
-    // id from the desktop file name: both must name the desktop entry.
-    const QString id = QString::fromLatin1(ApplicationId);
-    QCOMPARE(QCoreApplication::applicationName(), id);
-    QCOMPARE(QGuiApplication::desktopFileName(), id);
 }
 
 void TestStartup::windowIconHasEveryRenderedSize()
