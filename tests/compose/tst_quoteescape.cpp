@@ -25,13 +25,13 @@ void TestQuoteEscape::agreesWithReplace_data()
     QTest::newRow("empty") << QString();
     QTest::newRow("one quote") << QStringLiteral("\"");
     QTest::newRow("no quote, 100 units") << filled(100, u'a');
-    QTest::newRow("only quotes, 70 units") << filled(70, u'"');
+    QTest::newRow("only quotes, 200 units") << filled(200, u'"');
     // 0x22 as one byte of a unit is not a quote.
     QTest::newRow("units with a 0x22 byte") << QString::fromUtf16(u"\u2022\u2200\u0122\u22FF").repeated(20);
-    for (const qsizetype at : {0, 15, 16, 31, 32, 33, 63, 64, 95}) {
-        QString text = filled(96, u'a');
+    for (const qsizetype at : {0, 15, 16, 31, 32, 33, 63, 64, 95, 159}) {
+        QString text = filled(160, u'a');
         text[at] = u'"';
-        QTest::addRow("one quote at %lld of 96", qlonglong(at)) << text;
+        QTest::addRow("one quote at %lld of 160", qlonglong(at)) << text;
     }
     QString random;
     QRandomGenerator generator(12);
