@@ -13,7 +13,8 @@
 // AVX2 is chosen at run time, so it needs a compiler that builds a single
 // function for it. Windows is left out: GCC does not keep its stack aligned
 // for 32-byte spills there.
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) && !defined(_WIN32)
+#if defined(QUILLORA_SSE2) && defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__)) \
+        && !defined(_WIN32)
 #define QUILLORA_AVX2 1
 #include <immintrin.h>
 #define QUILLORA_TARGET_AVX2 __attribute__((target("avx2,bmi,popcnt")))
