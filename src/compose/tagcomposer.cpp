@@ -1,66 +1,14 @@
 #include "tagcomposer.h"
 
+#include "quoteescape.h"
+
 #include <QVarLengthArray>
-#include <QtAlgorithms>
 
-#include <algorithm>
 #include <cstring>
-
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
 
 namespace {
 
 constexpr QStringView EscapedQuote = u"&quot;";
-
-// Where the compiler can make a copy of a function for AVX2 and pick it at
-// start-up, the count below takes it: a plain loop the compiler turns into
-// vector compares, sixteen units at a time.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && defined(__linux__)
-#define QUILLORA_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
-#else
-#define QUILLORA_VECTOR_CLONES
-#endif
-
-// The double quotes in text, summed in 16 bits over up to 65535 units.
-QUILLORA_VECTOR_CLONES
-qsizetype countQuotes(QStringView text)
-{
-    const char16_t *in = text.utf16();
-    qsizetype count = 0;
-    for (qsizetype left = text.size(); left > 0;) {
-        const qsizetype units = std::min<qsizetype>(left, 65535);
-        quint16 sum = 0;
-        for (qsizetype i = 0; i < units; ++i)
-            sum += in[i] == u'"';
-        count += sum;
-        in += units;
-        left -= units;
-    }
-    return count;
-}
-
-#if defined(__SSE2__)
-// Texts are searched for their quotes 32 UTF-16 units at a time, as four
-// blocks that SSE2 compares with eight double quotes at once.
-constexpr qsizetype ChunkUnits = 32;
-
-// One bit for each of the 32 units at at, set where a double quote stands.
-uint quoteBits(const char16_t *at)
-{
-    const __m128i quote = _mm_set1_epi16(u'"');
-    const auto quotesIn = [&](int block) {
-        const auto *units = reinterpret_cast<const __m128i *>(at + 8 * block);
-        return _mm_cmpeq_epi16(_mm_loadu_si128(units), quote);
-    };
-    // Packing two blocks' all-ones units to bytes gives one bit a unit.
-    const auto half = [&](int block) {
-        return uint(_mm_movemask_epi8(_mm_packs_epi16(quotesIn(block), quotesIn(block + 1))));
-    };
-    return half(0) | half(2) << 16;
-}
-#endif
 
 // The block is walked twice by the same steps: once to measure it, once to
 // write it into a string of exactly that length, so that each value is
@@ -79,7 +27,7 @@ public:
 
     void appendQuoted(QStringView text)
     {
-        const qsizetype quotes = countQuotes(text);
+        const qsizetype quotes = m_escaper.count(text);
         m_quotes.append(quotes);
         m_length += text.size() + quotes * (EscapedQuote.size() - 1);
     }
@@ -89,6 +37,7 @@ public:
 private:
     QuoteCounts &m_quotes;
     qsizetype m_length = 0;
+    const QuoteEscaper &m_escaper = quoteEscaper();
 };
 
 class Writer
@@ -111,31 +60,13 @@ public:
     // Each " becomes &quot;, the rest copied straight into the block.
     void appendQuoted(QStringView text)
     {
-        if (m_quotes[m_nextText++] == 0) {
+        const qsizetype quotes = m_quotes[m_nextText++];
+        if (quotes == 0) {
             append(text);
             return;
         }
-        // The runs between quotes are copied whole, each quote written as
-        // &quot;.
-        const char16_t *in = text.utf16();
-        const char16_t *const end = in + text.size();
-        const char16_t *from = in;
-        const auto escape = [&](const char16_t *quote) {
-            append(QStringView(from, quote));
-            append(EscapedQuote);
-            from = quote + 1;
-        };
-#if defined(__SSE2__)
-        for (; end - in >= ChunkUnits; in += ChunkUnits) {
-            for (uint quotes = quoteBits(in); quotes; quotes &= quotes - 1)
-                escape(in + qCountTrailingZeroBits(quotes));
-        }
-#endif
-        for (; in < end; ++in) {
-            if (*in == u'"')
-                escape(in);
-        }
-        append(QStringView(from, end));
+        Q_ASSERT(text.size() + quotes * (EscapedQuote.size() - 1) <= room());
+        m_end = m_escaper.escape(text, m_end);
     }
 
     qsizetype length() const { return m_end - m_begin; }
@@ -149,6 +80,7 @@ private:
     char16_t *m_end;
     const QuoteCounts &m_quotes;
     qsizetype m_nextText = 0;
+    const QuoteEscaper &m_escaper = quoteEscaper();
 };
 
 template<typename Out>
