@@ -17,17 +17,16 @@
         && !defined(_WIN32)
 #define QUILLORA_AVX2 1
 #include <immintrin.h>
-#define QUILLORA_TARGET_AVX2 __attribute__((target("avx2,bmi,popcnt")))
+#define QUILLORA_TARGET_AVX2 __attribute__((target("avx2,bmi")))
 #endif
 
 namespace {
 
-constexpr char16_t Entity[] = u"&quot;";
-constexpr qsizetype EntityUnits = std::size(Entity) - 1;
+constexpr qsizetype EntityUnits = EscapedQuote.size();
 
 char16_t *writeEntity(char16_t *out)
 {
-    std::memcpy(out, Entity, EntityUnits * sizeof(char16_t));
+    std::memcpy(out, EscapedQuote.utf16(), EntityUnits * sizeof(char16_t));
     return out + EntityUnits;
 }
 
@@ -38,8 +37,9 @@ char16_t *copyUnits(const char16_t *from, const char16_t *to, char16_t *out)
     return out + (to - from);
 }
 
-// The portable escaper, which also finishes the vector ones' last units.
-// Summed in 16 bits over up to 65535 units, a loop compilers vectorise.
+// The portable escaper, whose escapeRest also finishes the vector ones'
+// last units. The count sums in 16 bits over up to 65535 units, a loop
+// compilers vectorise.
 qsizetype countPortable(QStringView text)
 {
     const char16_t *in = text.utf16();
@@ -216,8 +216,7 @@ char16_t *escapeAvx2(QStringView text, char16_t *out)
 bool hasAvx2()
 {
     __builtin_cpu_init();
-    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi")
-            && __builtin_cpu_supports("popcnt");
+    return __builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi");
 }
 #endif
 

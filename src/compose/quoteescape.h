@@ -3,6 +3,9 @@
 #include <QList>
 #include <QStringView>
 
+// What each double quote becomes.
+inline constexpr QStringView EscapedQuote = u"&quot;";
+
 // The double quotes of a user text, counted, and written out as &quot;
 // with the rest of the text copied unchanged. Large texts are the common
 // case worth speeding up (a description pasted whole), so each processor

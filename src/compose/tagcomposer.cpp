@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr QStringView EscapedQuote = u"&quot;";
-
 // The block is walked twice by the same steps: once to measure it, once to
 // write it into a string of exactly that length, so that each value is
 // copied once and the block never grows.
