@@ -1,49 +1,49 @@
 #!/usr/bin/env bash
 # The two windows as an X11 desktop sees them, read back with xprop from a
-# running Quillora under a virtual X server, bare or with openbox managing it.
+# running Quillora on an X server of its own (tests/support/with-xvfb), bare
+# or with openbox managing it.
 #
 # usage: x11-desktop.sh <quillora> <desktop entry> [openbox]
 # Exits 77 when a tool it needs is missing or the X server does not start.
+# Its waits end when what they wait for happens or the program has ended;
+# CTest's timeout bounds them.
 set -uo pipefail
 
 program=$1 entry=$2 wm=${3:-}
-for tool in xvfb-run xprop xdotool xwininfo $wm; do
+for tool in xprop xdotool xwininfo; do
     command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
 done
 if [ -z "${QUILLORA_X11_INNER:-}" ]; then
-    # A random first display number: xvfb-run -a races other runs that
-    # start at the same time for the first free number.
-    QUILLORA_X11_INNER=1 exec xvfb-run -a -n $((100 + RANDOM % 800)) \
-        -s "-screen 0 1024x768x24" bash "$0" "$@"
+    QUILLORA_X11_INNER=1 exec "$(dirname "$0")/../support/with-xvfb" ${wm:+--wm "$wm"} \
+        bash "$0" "$@"
 fi
-xprop -root >/dev/null 2>&1 || { echo "SKIP: the X server did not start"; exit 77; }
 
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-pids=()
-trap 'kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null' EXIT
 
-# Polls until the command succeeds, for at most ten seconds.
-wait_until() {
-    local _
-    for _ in $(seq 100); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
+# wait_for WHAT COMMAND...: polls until the command succeeds. Fails at once
+# when the program has ended, as nothing it waits for can happen then; what
+# it waits for is printed first, so that a test stopped by CTest's timeout
+# says what never happened.
+wait_for() {
+    echo "waiting for $1"
+    shift
+    until "$@" >/dev/null 2>&1; do
+        kill -0 "$app" 2>/dev/null || { wait "$app"; echo "FAIL: the program ended with status $?" >&2; exit 1; }
+        sleep 0.05
+    done
 }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 
-if [ "$wm" = openbox ]; then
-    openbox --sm-disable >/dev/null 2>&1 & pids+=($!)
-    wait_until sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' \
-        || { echo "SKIP: openbox did not start"; exit 77; }
-fi
-
-"$program" & pids+=($!)
-wait_until has_window '^Quillora$' || { echo "FAIL: the main window did not appear" >&2; exit 1; }
+"$program" &
+app=$!
+trap 'kill "$app" 2>/dev/null; wait 2>/dev/null' EXIT
+wait_for 'the main window' has_window '^Quillora$'
 main=$(window_named '^Quillora$')
 if [ "$wm" = openbox ]; then xdotool windowactivate --sync "$main"; else xdotool windowfocus --sync "$main"; fi
 xdotool key alt+a
-wait_until has_window 'propos de' || { echo "FAIL: the about dialog did not open" >&2; exit 1; }
+wait_for 'the about dialog' has_window 'propos de'
 about=$(window_named 'propos de')
 
 # window, property, what its value must (check) or must not (check_not)
@@ -88,8 +88,8 @@ if [ "$wm" = openbox ]; then
     # A click on the form's blank top right, which the dialog never covers,
     # brings the main window above the dialog.
     xdotool mousemove --window "$main" --sync 620 30 click 1
-    wait_until sh -c "[ \"\$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*, //')\" = $(printf '0x%x' "$main") ]" \
-        || fail "the main window stays below the about dialog: stacking $(xprop -root _NET_CLIENT_LIST_STACKING)"
+    wait_for "the main window above the about dialog (stacking now: $(xprop -root _NET_CLIENT_LIST_STACKING))" \
+        sh -c "[ \"\$(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*, //')\" = $(printf '0x%x' "$main") ]"
 fi
 
 [ "$failures" -eq 0 ] || exit 1
