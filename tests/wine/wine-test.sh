@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The launcher's Windows backend under Wine, one CTest test per call:
 #   wine-test.sh prefix     creates a fresh Wine prefix with the test folders
+#                           and starts its wineserver
 #   wine-test.sh stop       ends the prefix's wineserver
 #   wine-test.sh CASE       puts values into the registry with reg, runs the
 #                           driver, which checks the outcome
@@ -9,6 +10,44 @@
 # QUILLORA_WINE_MARKER, QUILLORA_WINE_WORKDIR.
 set -uo pipefail
 readonly SKIP=77
+
+# Every call ends only once each process it started has ended, the Windows
+# programs included: a marker that outlived its case would still hold the
+# named events that the next case's driver creates, and that driver would
+# find them already set. Wine starts a program apart from its parent, so
+# neither wait nor a process group reaches it, but it stays in its parent's
+# session: the call runs in a session of its own and waits until that
+# session is empty. (The wineserver and Wine's own services start sessions
+# of their own, and outlive the call.)
+session_of() { # PID: sets "session" to the session of that running process
+    local line fields
+    session=
+    read -r line 2>/dev/null <"/proc/$1/stat" || return 1
+    fields=(${line##*) }) # after "PID (COMMAND) ": state ppid pgrp session
+    # An ended process that its new parent has not reaped yet no longer
+    # holds anything.
+    [[ ${fields[0]} != [ZX] ]] || return 1
+    session=${fields[3]}
+}
+in_session() { # SESSION: whether a process of that session still runs
+    local stat pid session
+    for stat in /proc/[0-9]*/stat; do
+        pid=${stat#/proc/}
+        session_of "${pid%/stat}" && [ "$session" = "$1" ] && return 0
+    done
+    return 1
+}
+if [ -z "${QUILLORA_WINE_SESSION:-}" ]; then
+    QUILLORA_WINE_SESSION=1 setsid "$0" "$@" &
+    leader=$!
+    wait "$leader"
+    status=$?
+    while in_session "$leader"; do sleep 0.05; done
+    exit "$status"
+fi
+# setsid forks when it leads a process group; then the outer call above
+# would wait for the wrong session.
+session_of $$ && [ "$session" = $$ ] || { echo "FAIL: not the leader of a session of its own"; exit 1; }
 
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
@@ -31,7 +70,11 @@ failed=0
 run() { "$@" || { echo "FAILED: $*"; failed=1; }; }
 driver() { echo "\$ sysinfo_driver $*"; wine "$QUILLORA_WINE_DRIVER" "$@"; }
 get() { driver get "${PathKey#HKLM\\}" PATH "$@"; }
-reg_quiet() { wine reg "$@" >/dev/null || { echo "FAILED: reg $*"; exit 1; }; }
+# reg prints its errors to its output: shown only when it fails.
+reg_quiet() {
+    local output
+    output=$(wine reg "$@" 2>&1) || { echo "FAILED: reg $*"; printf '%s\n' "$output"; exit 1; }
+}
 set_path() { reg_quiet add "$PathKey" /v PATH /t "$1" /d "$2" /f; }
 set_folder() { reg_quiet add "$FolderKey" /v MSINFO /t REG_SZ /d "$1" /f; }
 clear_keys() {
@@ -56,9 +99,21 @@ create_prefix() {
     "$wineserver" -k >/dev/null 2>&1
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX" || exit 1
-    # Kept running between the tests, ended by "stop" or a minute after;
-    # it must not hold on to CTest's output, or the test lasts as long.
-    "$wineserver" -p60 </dev/null >/dev/null 2>&1 || { rm -rf "$WINEPREFIX"; skip "the wineserver cannot start"; }
+    # Where Wine finds a prefix's server by the folder's device and inode, a
+    # server left running for a removed prefix may own the new one's.
+    "$wineserver" -k >/dev/null 2>&1
+    # One server for all the cases, persistent without a time limit and
+    # ended by "stop". With a limit (-pN), N seconds after the last program
+    # ends the server stops accepting clients, tells Wine's services to quit
+    # and exits once they have: a program starting just then is dropped, or
+    # waits a few seconds at most for the next server, which a loaded
+    # machine can exceed. A server that a program starts itself has no
+    # persistence at all (Debian's wineserver script passes -p0), so goes
+    # through this after every program. Wine's services, started here by
+    # wineboot, keep running with the server; they write to wineboot.log.
+    # The server must not hold on to CTest's output, or the test lasts as
+    # long.
+    "$wineserver" -p </dev/null >/dev/null 2>&1 || { rm -rf "$WINEPREFIX"; skip "the wineserver cannot start"; }
     if ! wine wineboot -i > wineboot.log 2>&1; then
         cat wineboot.log
         rm -rf "$WINEPREFIX"
@@ -81,7 +136,13 @@ create_prefix() {
 case_name=${1:?usage: wine-test.sh prefix|stop|CASE}
 case $case_name in
 prefix) create_prefix; exit 0 ;;
-stop) "$wineserver" -k >/dev/null 2>&1; exit 0 ;;
+stop)
+    # -k returns once the server has ended its programs and exited, having
+    # saved the registry.
+    "$wineserver" -k >/dev/null 2>&1
+    "$wineserver" -w
+    exit 0
+    ;;
 esac
 
 [ -f "$ready" ] || skip "no Wine prefix: Wine could not start here (see the test wine.prefix)"
