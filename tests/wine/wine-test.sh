@@ -97,6 +97,12 @@ create_prefix() {
     [ -x "$QUILLORA_WINE" ] || skip "wine64 not found ($QUILLORA_WINE); install wine64"
     [ -f "$QUILLORA_WINE_DRIVER" ] || skip "the MinGW build is missing ($QUILLORA_WINE_DRIVER); install g++-mingw-w64-x86-64-posix"
     "$wineserver" -k >/dev/null 2>&1
+    # Debian's Wine keeps the server's socket in a folder of its own under
+    # /tmp, which the prefix's file "wineserver" names: it goes with the
+    # prefix, or each new prefix would leave one behind.
+    local serverdir
+    serverdir=$(cat "$WINEPREFIX/wineserver" 2>/dev/null)
+    [[ $serverdir =~ ^wine-[A-Za-z0-9]+$ ]] && rm -rf "${TMPDIR:-/tmp}/$serverdir"
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX" || exit 1
     # Where Wine finds a prefix's server by the folder's device and inode, a
