@@ -1,5 +1,7 @@
 # CPack settings for the Debian package: `cpack -G DEB` in the build folder
-# writes quillora_<version>_<arch>.deb.
+# writes quillora_<version>_<arch>.deb. In a Windows build, `cpack` writes the
+# installer quillora-<version>-win64.exe and the archive
+# quillora-<version>-win64.zip from the same install rules.
 
 set(CPACK_PACKAGE_NAME quillora)
 set(CPACK_PACKAGE_VENDOR "The Quillora developers")
@@ -15,6 +17,31 @@ set(CPACK_PACKAGE_CONTACT "Quillora developers <quillora@example.org>")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Quillora)
 set(CPACK_STRIP_FILES ON)
+
+if(WIN32)
+    # The installer: NSIS's 64-bit Unicode stub, so that it runs where only
+    # 64-bit programs do; into Program Files\Quillora, with a Start-menu
+    # entry and an uninstaller listed among the installed programs.
+    set(CPACK_GENERATOR "NSIS;ZIP")
+    set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Quillora)
+    set(CPACK_PACKAGE_EXECUTABLES quillora Quillora)
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+    set(CPACK_NSIS_PACKAGE_NAME Quillora)
+    set(CPACK_NSIS_DISPLAY_NAME Quillora)
+    set(CPACK_NSIS_MUI_ICON ${PROJECT_BINARY_DIR}/src/quillora.ico)
+    set(CPACK_NSIS_MUI_UNIICON ${PROJECT_BINARY_DIR}/src/quillora.ico)
+    set(CPACK_NSIS_INSTALLED_ICON_NAME quillora.exe)
+    set(CPACK_NSIS_URL_INFO_ABOUT "${CPACK_PACKAGE_HOMEPAGE_URL}")
+    set(CPACK_NSIS_CONTACT "quillora@example.org")
+    set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+    set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+    # The archive holds one folder, quillora-<version>-win64, that runs
+    # where it is unpacked.
+    set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+    include(CPack)
+    return()
+endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

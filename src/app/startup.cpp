@@ -40,8 +40,11 @@ StartupReport prepareApplication(QApplication &app)
     // The program is French whatever the user's locale, and so are the texts
     // Qt draws itself, such as the context menu of every field.
     auto *translator = new QTranslator(&app);
+    // The Windows program carries its own copy, since it ships no
+    // translations folder.
     if (translator->load(QStringLiteral("qtbase_fr"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
+        || translator->load(QStringLiteral(":/translations/qtbase_fr.qm"))) {
         QCoreApplication::installTranslator(translator);
         report.frenchQtTexts = true;
     } else {

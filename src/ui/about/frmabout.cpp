@@ -35,12 +35,12 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent)
     setObjectName(QStringLiteral("frmAbout"));
 #ifdef Q_OS_WIN
     // Windows draws an unowned dialog window with the fixed dialog frame.
-    constexpr Qt::WindowType kind = Qt::Dialog;
+    constexpr Qt::WindowFlags kind = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
 #else
     // An ordinary top-level window: on X11 Qt ties every dialog window to the
     // main window (WM_TRANSIENT_FOR), and window managers then keep it above
     // the form.
-    constexpr Qt::WindowType kind = Qt::Window;
+    constexpr Qt::WindowFlags kind = Qt::Window;
 #endif
     // Only a close box, no minimise or maximise box.
     setWindowFlags(kind | Qt::WindowTitleHint | Qt::WindowSystemMenuHint

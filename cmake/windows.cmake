@@ -1,0 +1,23 @@
+# The toolchain of the windows preset: MinGW-w64 against the Qt for Windows
+# that scripts/windows-qt builds once per machine into the user's cache.
+# -DQUILLORA_WINDOWS_QT=<folder> points at another Qt for Windows.
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64-x86_64.cmake)
+
+if(NOT QUILLORA_WINDOWS_QT)
+    if(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
+        set(quillora_cache "$ENV{XDG_CACHE_HOME}")
+    else()
+        set(quillora_cache "$ENV{HOME}/.cache")
+    endif()
+    set(QUILLORA_WINDOWS_QT "${quillora_cache}/quillora/qt-6.4.2-mingw64"
+        CACHE PATH "Qt for Windows, built by scripts/windows-qt")
+endif()
+if(NOT EXISTS "${QUILLORA_WINDOWS_QT}/lib/cmake/Qt6/Qt6Config.cmake")
+    message(FATAL_ERROR "No Qt for Windows in ${QUILLORA_WINDOWS_QT}: run scripts/windows-qt first")
+endif()
+
+list(APPEND CMAKE_FIND_ROOT_PATH "${QUILLORA_WINDOWS_QT}")
+list(APPEND CMAKE_PREFIX_PATH "${QUILLORA_WINDOWS_QT}")
+# moc, rcc and uic are the machine's own, of the same version.
+set(QT_HOST_PATH /usr)
+set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)
