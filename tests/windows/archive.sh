@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# The portable archive: it holds one folder with what the installer ships,
+# and quillora.exe runs from wherever that folder is unpacked.
+#   archive.sh TEMPLATE ARCHIVE.zip
+set -uo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/wine-common.sh"
+template=$1 archive=$2
+
+if [ -z "${QUILLORA_WINE_INNER:-}" ]; then
+    for tool in wine unzip xdotool; do
+        command -v "$tool" >/dev/null || skip "$tool is not installed; run scripts/deps"
+    done
+    [ -f "$archive" ] || { echo "FAIL: no archive at $archive (see windows.package)"; exit 1; }
+    QUILLORA_WINE_INNER=1 exec "$here/../support/with-xvfb" bash "$0" "$@"
+fi
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/quillora-archive.XXXXXX") || exit 1
+trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
+own_prefix "$template" "$work"
+
+# Unpacked somewhere no Qt is, under a name with a space and an accent.
+folder="$WINEPREFIX/drive_c/Mes programmes à moi"
+mkdir -p "$folder" && unzip -q "$archive" -d "$folder" || { echo "FAIL: unzip failed"; exit 1; }
+top=$(basename "$archive" .zip)
+expected=$(printf '%s\n' "${shipped_files[@]/#/$top/}" | sort)
+actual=$(cd "$folder" && find . -type f | sed 's|^\./||' | sort)
+if [ "$actual" != "$expected" ]; then
+    echo "FAIL: the archive's files differ:"
+    diff <(echo "$expected") <(echo "$actual")
+    exit 1
+fi
+
+cd "$folder/$top" || exit 1
+wine ./quillora.exe >"$work/quillora.log" 2>&1 &
+program=$!
+for _ in $(seq 200); do
+    main=$(xdotool search --onlyvisible --name '^Quillora$' 2>/dev/null | head -n1)
+    [ -n "$main" ] && break
+    sleep 0.1
+done
+[ -n "$main" ] || { echo "FAIL: quillora.exe from the archive showed no window:"; cat "$work/quillora.log"; exit 1; }
+xdotool windowfocus --sync "$main" 2>/dev/null
+xdotool key --clearmodifiers alt+q
+for _ in $(seq 200); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$program" 2>/dev/null; then echo "FAIL: Quitter did not end it"; exit 1; fi
+echo "ok: the archive holds ${#shipped_files[@]} files in $top and runs where it is unpacked"
