@@ -194,8 +194,12 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent)
     setTabOrder();
 
     // The client area lies below the menu bar; a larger window shows more
-    // background, a smaller one cuts the controls off.
-    resize(twipsToPixels(9750), twipsToPixels(6930) + menuBar()->sizeHint().height());
+    // background, a smaller one cuts the controls off. The window's layout
+    // gives the menu bar its height for the window's width, which the
+    // Windows style makes a pixel taller than its size hint.
+    const int width = twipsToPixels(9750);
+    const int menuHeight = menuBar()->heightForWidth(width);
+    resize(width, twipsToPixels(6930) + (menuHeight > 0 ? menuHeight : menuBar()->sizeHint().height()));
     m_text1->setFocus();
 }
 
