@@ -8,7 +8,7 @@ source "$here/wine-common.sh"
 template=$1 archive=$2
 
 if [ -z "${QUILLORA_WINE_INNER:-}" ]; then
-    for tool in wine unzip xdotool; do
+    for tool in wine unzip xdotool wrestool icotool x86_64-w64-mingw32-objdump; do
         command -v "$tool" >/dev/null || skip "$tool is not installed; run scripts/deps"
     done
     [ -f "$archive" ] || { echo "FAIL: no archive at $archive (see windows.package)"; exit 1; }
@@ -32,6 +32,20 @@ if [ "$actual" != "$expected" ]; then
 fi
 
 cd "$folder/$top" || exit 1
+# quillora.exe is a GUI program that carries its icon in every size, its
+# version and its manifest: what wrestool and objdump must find in it.
+exe_facts=(
+    "$(x86_64-w64-mingw32-objdump -p quillora.exe | grep '^Subsystem')|(Windows GUI)"
+    "$(wrestool -l quillora.exe)|type=version"
+    "$(wrestool -l quillora.exe)|--type=24 --name=1"
+)
+wrestool -x -t 14 quillora.exe > "$work/quillora.ico"
+for size in 16 24 32 48 64 128 256; do
+    exe_facts+=("$(icotool -l "$work/quillora.ico")|--width=$size --height=$size")
+done
+for fact in "${exe_facts[@]}"; do
+    grep -qF -- "${fact##*|}" <<<"${fact%|*}" || { echo "FAIL: quillora.exe lacks ${fact##*|}"; exit 1; }
+done
 wine ./quillora.exe >"$work/quillora.log" 2>&1 &
 program=$!
 for _ in $(seq 200); do
@@ -44,4 +58,4 @@ xdotool windowfocus --sync "$main" 2>/dev/null
 xdotool key --clearmodifiers alt+q
 for _ in $(seq 200); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$program" 2>/dev/null; then echo "FAIL: Quitter did not end it"; exit 1; fi
-echo "ok: the archive holds ${#shipped_files[@]} files in $top and runs where it is unpacked"
+echo "ok: the archive holds ${#shipped_files[@]} files in $top; quillora.exe has its icon, version and manifest and runs where it is unpacked"
