@@ -48,14 +48,9 @@ for fact in "${exe_facts[@]}"; do
 done
 wine ./quillora.exe >"$work/quillora.log" 2>&1 &
 program=$!
-for _ in $(seq 200); do
-    main=$(xdotool search --onlyvisible --name '^Quillora$' 2>/dev/null | head -n1)
-    [ -n "$main" ] && break
-    sleep 0.1
-done
-[ -n "$main" ] || { echo "FAIL: quillora.exe from the archive showed no window:"; cat "$work/quillora.log"; exit 1; }
-xdotool windowfocus --sync "$main" 2>/dev/null
+wait_until has_window '^Quillora$' \
+    || { echo "FAIL: quillora.exe from the archive showed no window:"; cat "$work/quillora.log"; exit 1; }
+xdotool windowfocus --sync "$(window_named '^Quillora$')" 2>/dev/null
 xdotool key --clearmodifiers alt+q
-for _ in $(seq 200); do kill -0 "$program" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$program" 2>/dev/null; then echo "FAIL: Quitter did not end it"; exit 1; fi
+wait_until sh -c "! kill -0 $program" || { echo "FAIL: Quitter did not end it"; exit 1; }
 echo "ok: the archive holds ${#shipped_files[@]} files in $top; quillora.exe has its icon, version and manifest and runs where it is unpacked"

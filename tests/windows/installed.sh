@@ -27,15 +27,6 @@ cd "$work" || exit 1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 die() { echo "FAIL: $*"; exit 1; }
-# Polls until the command succeeds, for at most twenty seconds.
-wait_until() {
-    local _
-    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
-window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
-has_window() { [ -n "$(window_named "$1")" ]; }
-windows_path() { local p=${1//\//\\}; printf 'Z:%s' "$p"; }
 # Where a window's client area lies on the screen (xdotool's geometry is off
 # by the frame under a window manager).
 client_origin() { xwininfo -id "$1" | awk '/Absolute upper-left X/ { x = $4 } /Absolute upper-left Y/ { y = $4 } END { print x, y }'; }
@@ -48,7 +39,7 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quillora
 start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quillora"
 
 # --- install ---------------------------------------------------------------
-wine "$(windows_path "$installer")" /S || die "the installer failed: $?"
+wine "$(windows_path_list "$installer")" /S || die "the installer failed: $?"
 expected=$(printf '%s\n' "${shipped_files[@]}" Uninstall.exe | sort)
 actual=$(cd "$installed" 2>/dev/null && find . -type f | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"
@@ -102,7 +93,7 @@ printf '%s' "$block" > expected-windows
 printf '%s' "${block//$'\r'/}" > expected-x11
 
 # The Windows side, CR LF and all, then what Wine hands to X11 (LF only).
-wait_until wine "$clipboard_text" "$(windows_path "$work/clipboard-windows")" \
+wait_until wine "$clipboard_text" "$(windows_path_list "$work/clipboard-windows")" \
     || fail "no text on the Windows clipboard"
 same() { cmp -s "$1" "$2" || { fail "$3:"; diff <(cat -A "$1") <(cat -A "$2"); }; }
 same expected-windows clipboard-windows "the Windows clipboard differs from the block"
@@ -131,7 +122,7 @@ keys alt+i
 if wait_until has_window '^Marlivet$'; then
     activate "$(window_named '^Marlivet$')"
     keys Return
-    wait_until sh -c "! xdotool search --onlyvisible --name '^Marlivet\$' | grep -q ." || fail "the message did not close"
+    wait_until no_window '^Marlivet$' || fail "the message did not close"
 else
     fail "Infos système without registry values showed no message"
 fi
@@ -151,7 +142,7 @@ has_window '^Marlivet$' && fail "Infos système showed its message although the 
 # the program.
 activate "$about"
 keys Escape
-wait_until sh -c "! xdotool search --onlyvisible --name 'propos de' | grep -q ." || fail "Escape did not close the about dialog"
+wait_until no_window 'propos de' || fail "Escape did not close the about dialog"
 activate "$main"
 keys alt+q
 wait_until sh -c "! kill -0 $program" || fail "Quitter did not end the program"

@@ -26,6 +26,16 @@ own_prefix() {
     export WINEPREFIX=$2/prefix
 }
 
+# Polls until the command succeeds, for at most twenty seconds.
+wait_until() {
+    local _
+    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
+    return 1
+}
+window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+no_window() { [ -z "$(window_named "$1")" ]; }
+
 # The folders as Wine names them, ';'-separated, from a ':'-separated list.
 windows_path_list() {
     local dir out=""
