@@ -158,13 +158,6 @@ void composeInto(Out &out, const TagRequest &request, const TagTemplates &templa
 
 } // namespace
 
-QString quoteAttributeValue(const QString &text)
-{
-    QString quoted = text;
-    quoted.replace(u'"', QLatin1String("&quot;"));
-    return quoted;
-}
-
 QString composeTags(const TagRequest &request, const TagTemplates &templates)
 {
     QuoteCounts quotes;

@@ -9,7 +9,3 @@
 // head of a page: every line preceded by a CR LF, nothing after the last.
 // Pure: reads only its arguments.
 QString composeTags(const TagRequest &request, const TagTemplates &templates);
-
-// A user text made safe inside a double-quoted attribute value: each "
-// becomes &quot;, nothing else changes.
-QString quoteAttributeValue(const QString &text);

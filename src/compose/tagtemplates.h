@@ -5,8 +5,6 @@
 
 #include <array>
 
-struct TagRequest;
-
 // The eighteen fixed tag texts. Each member bears the name of the hidden
 // main-window field that holds it. Openers end where the inserted value
 // begins; every line built from an opener ends with the closer Text8.
