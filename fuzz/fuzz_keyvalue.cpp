@@ -1,9 +1,8 @@
 // Fuzzes the decoding of a registry value into text: the first byte is the
 // value type, the rest its data, cut to the reader's buffer.
-#include "sysinfo.h"
+#include "sysinfo_registry.h"
 
 #include "platform/codepage.h"
-#include "platform/registry.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include <stdexcept>
 #include <string>
 
-// The two services of the operating system the about dialog needs besides the
-// registry: the test for a plain file and the start of a program.
+// The two services of the operating system the registry reader needs besides
+// the registry: the test for a plain file and the start of a program.
 namespace platform {
 
 // A service of the operating system failed.
@@ -30,7 +30,9 @@ public:
     virtual void startProgram(const std::string &path) = 0;
 };
 
-// The services of this operating system.
+#ifdef _WIN32
+// The services of Windows.
 System &systemServices();
+#endif
 
 } // namespace platform

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
+#include <string_view>
 
 extern char **environ;
 
@@ -37,19 +38,41 @@ void resetProcessState()
 #endif
 }
 
-} // namespace
-
-bool PosixSystem::isPlainFile(const std::string &path)
+bool isExecutableFile(const std::string &path)
 {
     struct stat info {};
-    if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
-        return false;
-    const std::size_t slash = path.rfind('/');
-    const char first = path[slash == std::string::npos ? 0 : slash + 1];
-    return first != '.';
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
-void PosixSystem::startProgram(const std::string &path)
+} // namespace
+
+std::optional<std::string> findSysInfoTool(const char *searchPath)
+{
+    static constexpr const char *Tools[] = {"hardinfo", "kinfocenter", "lshw-gtk"};
+    if (!searchPath)
+        return std::nullopt;
+    const std::string_view folders = searchPath;
+    for (const char *tool : Tools) {
+        std::size_t start = 0;
+        while (start <= folders.size()) {
+            std::size_t end = folders.find(':', start);
+            if (end == std::string_view::npos)
+                end = folders.size();
+            std::string folder(folders.substr(start, end - start));
+            start = end + 1;
+            if (folder.empty() || folder.front() != '/')
+                continue;
+            if (folder.back() != '/')
+                folder += '/';
+            std::string candidate = folder + tool;
+            if (isExecutableFile(candidate))
+                return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+void startProgram(const std::string &path)
 {
     if (path.empty())
         throw Error("no program to start");
@@ -99,12 +122,6 @@ void PosixSystem::startProgram(const std::string &path)
         fail("cannot start " + path, error);
     if (got < 0)
         fail("cannot start " + path, errno);
-}
-
-System &systemServices()
-{
-    static PosixSystem system;
-    return system;
 }
 
 } // namespace platform

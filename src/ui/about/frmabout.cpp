@@ -7,7 +7,6 @@
 #include "messagebox.h"
 #include "separatorline.h"
 #include "sysinfo.h"
-#include "platform/system.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -131,8 +130,7 @@ void frmAbout::Load()
 
 void frmAbout::startSystemInformation()
 {
-    StartSysInfo(platform::systemRegistry(), platform::systemServices(),
-                 [this](const std::string &text) { showMessage(this, QString::fromStdString(text)); });
+    StartSysInfo([this](const std::string &text) { showMessage(this, QString::fromStdString(text)); });
 }
 
 QString frmAbout::disclaimerText()

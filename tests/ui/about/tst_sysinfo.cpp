@@ -1,8 +1,7 @@
 // The launcher and the registry reader against a registry and system
 // services of our own, which record what was asked of them.
-#include "sysinfo.h"
+#include "sysinfo_registry.h"
 
-#include "platform/registry.h"
 #include "platform/system.h"
 
 #include <QTest>
@@ -19,7 +18,14 @@ constexpr char PathKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 constexpr char FolderKey[] = "SOFTWARE\\Microsoft\\Shared Tools Location";
 constexpr int Absent = -1;
 
-// HKEY_LOCAL_MACHINE as an ordinary user sees it: readable, not writable.
+// What Win32 says besides success, and the value types the reader refuses.
+constexpr RegStatus ErrorFileNotFound = 2;
+constexpr RegStatus ErrorInvalidHandle = 6;
+constexpr RegStatus ErrorMoreData = 234;
+constexpr std::uint32_t RegExpandSz = 2;
+constexpr std::uint32_t RegMultiSz = 7;
+
+// HKEY_LOCAL_MACHINE with the keys and values a case puts there.
 class FakeRegistry : public Registry
 {
 public:
@@ -41,8 +47,6 @@ public:
     {
         openedNames.push_back(subKey);
         accesses.push_back(access);
-        if (access & KeyWriteRights)
-            return ErrorAccessDenied;
         const auto found = keys.find(subKey);
         if (root != RegRoot::LocalMachine || found == keys.end())
             return ErrorFileNotFound;

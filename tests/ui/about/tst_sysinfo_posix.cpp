@@ -2,8 +2,6 @@
 #include "sysinfo.h"
 
 #include "../../platform/posixtestsupport.h"
-#include "platform/registry.h"
-#include "platform/system.h"
 
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -45,7 +43,8 @@ class TestSysInfoPosix : public QObject
 private slots:
     void startsToolWithoutWaiting_data();
     void startsToolWithoutWaiting();
-    void noToolShowsMessage();
+    void showsMessage_data();
+    void showsMessage();
 };
 
 void TestSysInfoPosix::startsToolWithoutWaiting_data()
@@ -55,6 +54,7 @@ void TestSysInfoPosix::startsToolWithoutWaiting_data()
     QTest::newRow("plain folder") << QByteArray("bin");
     QTest::newRow("UTF-8 name") << QByteArray("caf\xC3\xA9");
     QTest::newRow("Latin-1 name, not UTF-8") << QByteArray("caf\xE9");
+    QTest::newRow("shell characters, taken as they are") << QByteArray("a b;$(x)'\"*");
 }
 
 void TestSysInfoPosix::startsToolWithoutWaiting()
@@ -82,8 +82,7 @@ void TestSysInfoPosix::startsToolWithoutWaiting()
     std::vector<std::string> messages;
     // The tool cannot end before the test writes to "hold": returning here
     // proves the launcher does not wait for it.
-    StartSysInfo(platform::systemRegistry(), platform::systemServices(),
-                 [&messages](const std::string &text) { messages.push_back(text); });
+    StartSysInfo([&messages](const std::string &text) { messages.push_back(text); });
     QCOMPARE(messages, std::vector<std::string>());
     QCOMPARE(::waitpid(-1, nullptr, WNOHANG), -1); // not our child: no zombie to come
     QCOMPARE(errno, ECHILD);
@@ -102,15 +101,24 @@ void TestSysInfoPosix::startsToolWithoutWaiting()
     QCOMPARE(readAll(dir.filePath(u"bin/finished"_s)), QByteArray("go"));
 }
 
-void TestSysInfoPosix::noToolShowsMessage()
+void TestSysInfoPosix::showsMessage_data()
 {
+    QTest::addColumn<QString>("file"); // the one executable on PATH
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("no tool on PATH") << u"other-tool"_s << Tool;
+    QTest::newRow("the tool cannot start") << u"hardinfo"_s << QByteArray("true\n"); // no interpreter line
+}
+
+void TestSysInfoPosix::showsMessage()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, content);
     QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(u"bin/other-tool"_s), Tool, true));
+    QVERIFY(writeFile(dir.filePath(u"bin/"_s + file), content, true));
     const ScopedPath path(dir.filePath(u"bin"_s).toLocal8Bit());
 
     std::vector<std::string> messages;
-    StartSysInfo(platform::systemRegistry(), platform::systemServices(),
-                 [&messages](const std::string &text) { messages.push_back(text); });
+    StartSysInfo([&messages](const std::string &text) { messages.push_back(text); });
     QCOMPARE(messages,
              std::vector<std::string>{"Les informations syst\u00e8me ne sont pas disponibles actuellement"});
 }

@@ -1,13 +1,9 @@
-#include "sysinfo.h"
+#include "sysinfo_registry.h"
 
-#include "platform/registry.h"
 #include "platform/system.h"
 
 #include <algorithm>
 #include <array>
-
-// "système" spelt in UTF-8 bytes, whatever the compiler's source charset.
-const char SysInfoUnavailableMessage[] = "Les informations syst\xC3\xA8me ne sont pas disponibles actuellement";
 
 namespace {
 
@@ -65,6 +61,13 @@ void StartSysInfo(platform::Registry &registry, platform::System &system, const 
     }
     showMessage(SysInfoUnavailableMessage);
 }
+
+#ifdef _WIN32
+void StartSysInfo(const MessageBoxFn &showMessage)
+{
+    StartSysInfo(platform::systemRegistry(), platform::systemServices(), showMessage);
+}
+#endif
 
 bool GetKeyValue(platform::Registry &registry, platform::RegRoot KeyRoot, const std::string &KeyName,
                  const std::string &SubKeyRef, std::string &KeyVal)
