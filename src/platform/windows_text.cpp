@@ -37,11 +37,6 @@ std::wstring wideFromUtf8(std::string_view text)
     return toWide(CP_UTF8, text);
 }
 
-std::string utf8FromWide(std::wstring_view text)
-{
-    return fromWide(CP_UTF8, text);
-}
-
 std::string ansiFromUtf8(std::string_view text)
 {
     return fromWide(CP_ACP, toWide(CP_UTF8, text));

@@ -9,7 +9,6 @@
 namespace platform::windows {
 
 std::wstring wideFromUtf8(std::string_view text);
-std::string utf8FromWide(std::wstring_view text);
 std::string ansiFromUtf8(std::string_view text);
 std::string utf8FromAnsi(std::string_view bytes);
 
