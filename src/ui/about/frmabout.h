@@ -2,12 +2,16 @@
 
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
+#include <memory>
+
+namespace Ui {
+class frmAbout;
+}
 
 // The about dialog: the application's title and version, a description,
 // the maker's name and address, and a button that starts the system's
 // information tool. Modeless and without owner; one instance at a time.
+// Its controls are laid out in frmabout.ui.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -22,14 +26,9 @@ public:
     // Starts the system-information tool, or says it is not available.
     void startSystemInformation();
 
-    static QString disclaimerText();
-
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    QLabel *m_lblTitle = nullptr;
-    QLabel *m_lblVersion = nullptr;
-    QPushButton *m_cmdOK = nullptr;
-    QPushButton *m_cmdSysInfo = nullptr;
+    const std::unique_ptr<Ui::frmAbout> m_ui;
 };

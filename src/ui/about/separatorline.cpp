@@ -2,11 +2,16 @@
 
 #include <QPainter>
 
-SeparatorLine::SeparatorLine(const QColor &colour, QWidget *parent)
-    : QWidget(parent), m_colour(colour)
+SeparatorLine::SeparatorLine(QWidget *parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
+}
+
+void SeparatorLine::setColour(const QColor &colour)
+{
+    m_colour = colour;
+    update();
 }
 
 void SeparatorLine::paintEvent(QPaintEvent *)

@@ -8,11 +8,13 @@
 class SeparatorLine : public QWidget
 {
     Q_OBJECT
+    Q_PROPERTY(QColor colour READ colour WRITE setColour)
 
 public:
-    SeparatorLine(const QColor &colour, QWidget *parent = nullptr);
+    explicit SeparatorLine(QWidget *parent = nullptr);
 
     QColor colour() const { return m_colour; }
+    void setColour(const QColor &colour);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

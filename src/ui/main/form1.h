@@ -4,17 +4,16 @@
 
 #include <QMainWindow>
 
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPushButton;
-class MultiLineBox;
+#include <memory>
+
+namespace Ui {
+class Form1;
+}
 
 // The main window: the form on which the user describes a page, the output
 // box that receives the block of meta tags, four command buttons and a menu.
-// Controls keep their form names as object names (Text1, Combo3, …).
+// The controls are laid out in form1.ui under their form names (Text1,
+// Combo3, …); this class gives them their behaviour.
 class Form1 : public QMainWindow
 {
     Q_OBJECT
@@ -34,35 +33,8 @@ public:
     void copyNotice();
     void openAbout();
 
-    // The placeholder e-mail address of a fresh window.
-    static QString placeholderAddress();
-
 private:
-    void buildControls();
-    void buildMenu();
-    void setTabOrder();
-
+    const std::unique_ptr<Ui::Form1> m_ui;
     // The hidden template fields; nothing ever changes them.
     const TagTemplates m_templates;
-
-    QWidget *m_client = nullptr;
-    QLineEdit *m_text1 = nullptr;
-    QLineEdit *m_text2 = nullptr;
-    MultiLineBox *m_text3 = nullptr;
-    QLineEdit *m_text4 = nullptr;
-    QLineEdit *m_text5 = nullptr;
-    MultiLineBox *m_text6 = nullptr;
-    QComboBox *m_combo1 = nullptr;
-    QComboBox *m_combo2 = nullptr;
-    QComboBox *m_combo3 = nullptr;
-    QComboBox *m_combo4 = nullptr;
-    QCheckBox *m_check1 = nullptr;
-    QCheckBox *m_check2 = nullptr;
-    QCheckBox *m_check3 = nullptr;
-    QCheckBox *m_check4 = nullptr;
-    QGroupBox *m_frame1 = nullptr;
-    QPushButton *m_command1 = nullptr;
-    QPushButton *m_command2 = nullptr;
-    QPushButton *m_command4 = nullptr;
-    QPushButton *m_command5 = nullptr;
 };

@@ -1,32 +1,23 @@
 #include "classicfonts.h"
 
+#include <QFont>
 #include <QStringList>
 
-namespace ClassicFonts {
-
-QFont sansSerif(qreal pointSize, QFont::Weight weight)
+void mapClassicFonts()
 {
-    QFont font;
-    // Liberation Sans Narrow is as tall as MS Sans Serif and no wider, so
-    // the bold labels keep their whole text on the original widths.
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans Condensed")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setWeight(weight);
-    return font;
+    // Qt looks at the stand-ins only for a family it cannot find, so
+    // Windows keeps its own fonts.
+    static const bool mapped = [] {
+        // Liberation Sans Narrow is as tall as MS Sans Serif and no wider,
+        // so the bold labels keep their whole text on the original widths.
+        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                                   {QStringLiteral("Microsoft Sans Serif"),
+                                    QStringLiteral("Liberation Sans Narrow"),
+                                    QStringLiteral("Liberation Sans"),
+                                    QStringLiteral("DejaVu Sans Condensed")});
+        QFont::insertSubstitutions(QStringLiteral("Arial Black"),
+                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        return true;
+    }();
+    Q_UNUSED(mapped);
 }
-
-QFont heading(qreal pointSize)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Arial Black"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("DejaVu Sans")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    font.setWeight(QFont::Bold);
-    return font;
-}
-
-} // namespace ClassicFonts

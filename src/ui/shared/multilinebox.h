@@ -10,6 +10,7 @@
 class MultiLineBox : public QPlainTextEdit
 {
     Q_OBJECT
+    Q_PROPERTY(int maxLength READ maxLength WRITE setMaxLength)
 
 public:
     explicit MultiLineBox(QWidget *parent = nullptr);

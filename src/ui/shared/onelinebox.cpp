@@ -12,8 +12,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-OneLineBox::OneLineBox(const QString &text, QWidget *parent)
-    : QLineEdit(text, parent)
+OneLineBox::OneLineBox(QWidget *parent) : QLineEdit(parent)
 {
 }
 

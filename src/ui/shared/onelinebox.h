@@ -13,7 +13,7 @@ class OneLineBox : public QLineEdit
     Q_OBJECT
 
 public:
-    explicit OneLineBox(const QString &text, QWidget *parent = nullptr);
+    explicit OneLineBox(QWidget *parent = nullptr);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

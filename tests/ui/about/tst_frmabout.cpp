@@ -67,7 +67,8 @@ void TestFrmAbout::controls_data()
                                     << QRect(70, 75, 259, 78);
     QTest::newRow("lblTitle") << "lblTitle" << "Marlivet" << QRect(70, 16, 259, 32);
     QTest::newRow("lblVersion") << "lblVersion" << "Version 1.0.0" << QRect(70, 52, 259, 15);
-    QTest::newRow("lblDisclaimer") << "lblDisclaimer" << frmAbout::disclaimerText() << QRect(17, 175, 258, 55);
+    QTest::newRow("lblDisclaimer") << "lblDisclaimer" << QStringLiteral("Brannock") + QString(60, u' ') + QStringLiteral("www.brannock.example.org")
+                                   << QRect(17, 175, 258, 55);
 }
 
 void TestFrmAbout::controls()

@@ -119,7 +119,7 @@ void TestForm1::controls_data()
     row("Text1", QStringLiteral("Mon titre"), 88, 48, 217, 25);
     row("Text2", QStringLiteral("Mon nom"), 88, 80, 217, 25);
     row("Label6", QStringLiteral("Votre E-mail :"), 8, 120, 81, 17);
-    row("Text5", Form1::placeholderAddress(), 88, 112, 217, 27);
+    row("Text5", QStringLiteral("votremail@serveur.fr"), 88, 112, 217, 27);
     row("Label2", QStringLiteral("Description :"), 8, 152, 233, 17);
     row("Text3", QStringLiteral("Ma description"), 88, 144, 217, 65);
     row("Label3", QStringLiteral("Mots clefs :"), 8, 224, 161, 17);
@@ -563,7 +563,7 @@ void TestForm1::generateReadsTheFormAsStarted()
     const TagRequest r = m_window->request();
     QCOMPARE(r.title, QStringLiteral("Mon titre"));
     QCOMPARE(r.author, QStringLiteral("Mon nom"));
-    QCOMPARE(r.replyTo, Form1::placeholderAddress());
+    QCOMPARE(r.replyTo, QStringLiteral("votremail@serveur.fr"));
     QCOMPARE(r.description, QStringLiteral("Ma description"));
     QCOMPARE(r.keywords, QStringLiteral("Mes mots clefs"));
     QCOMPARE(r.language, QStringLiteral("Francais"));
