@@ -12,14 +12,15 @@ template<typename Window>
 class WindowSlot
 {
 public:
-    // Loads the window if needed, shows it modeless and brings it to the front.
+    // Loads the window if needed, shows it modeless and brings it to the
+    // front, restored if the user had minimised it.
     Window *show()
     {
         if (!isLoaded()) {
             m_window = new Window;
             m_window->setAttribute(Qt::WA_DeleteOnClose);
-            ++m_loads;
         }
+        m_window->setWindowState(m_window->windowState() & ~Qt::WindowMinimized);
         m_window->show();
         m_window->raise();
         m_window->activateWindow();
@@ -37,7 +38,6 @@ public:
     // A closed window is gone for the user even before Qt destroys it.
     bool isLoaded() const { return m_window && !m_window->isHidden(); }
     Window *window() const { return isLoaded() ? m_window.data() : nullptr; }
-    int loadCount() const { return m_loads; }
 
     static WindowSlot &instance()
     {
@@ -48,5 +48,4 @@ public:
 private:
     WindowSlot() = default;
     QPointer<Window> m_window;
-    int m_loads = 0;
 };
