@@ -16,5 +16,9 @@ struct AppInfoRecord
 
 inline const AppInfoRecord AppInfo{QStringLiteral("Marlivet"), 1, 0, 0};
 
-// The reverse-DNS id shared by the desktop entry, the icons and the metadata.
-inline constexpr char ApplicationId[] = "org.example.Quillora";
+// The name screen readers say and the class of the windows on X11.
+inline constexpr char ApplicationName[] = "Quillora";
+
+// The reverse-DNS id shared by the desktop entry, the icons and the metadata;
+// the build sets it.
+inline constexpr char ApplicationId[] = QUILLORA_APP_ID;

@@ -31,10 +31,11 @@ StartupReport prepareApplication(QApplication &app)
     StartupReport report;
     const QString id = QString::fromLatin1(ApplicationId);
 
-    // On X11 the class part of WM_CLASS is the application name, and on
-    // Wayland the desktop file name is the window's app id: both name the
-    // desktop entry, so a task bar finds the entry of the window.
-    QCoreApplication::setApplicationName(id);
+    // On X11 the class part of WM_CLASS is the application name, which the
+    // desktop entry's StartupWMClass repeats; on Wayland the desktop file
+    // name is the window's app id. Either way a task bar finds the entry of
+    // the window, and screen readers say the plain name.
+    QCoreApplication::setApplicationName(QString::fromLatin1(ApplicationName));
     QGuiApplication::setDesktopFileName(id);
 
     // The program is French whatever the user's locale, and so are the texts

@@ -244,6 +244,9 @@ def main():
         app = poll("the program on the accessibility bus", application, running)
         if app is None:
             return 1
+        if app.name != "Quillora":
+            print(f"FAIL: screen readers call the application {app.name!r}, not 'Quillora'")
+            return 1
         main_window = window(app, "frame")
         about = resolve({"Form1": main_window}, "Form1/0/1")
         if about is None or about.name != "About":
