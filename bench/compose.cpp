@@ -162,13 +162,6 @@ void sized(benchmark::State &state, bool quotes)
     state.SetComplexityN(length);
 }
 
-// The targets for the ratio of composeTags to its floor, by family.
-const std::map<std::string, double> Targets{
-    {"compose/initial", 1.5},
-    {"compose/plain", 2.0},
-    {"compose/quoted", 2.0},
-};
-
 std::string readable(double seconds)
 {
     char text[32];
@@ -180,7 +173,7 @@ std::string readable(double seconds)
 }
 
 // After the usual table, one line per case from the medians (or from the
-// single run without repetitions), against the target.
+// single run without repetitions).
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
@@ -201,7 +194,6 @@ public:
             Row &row = m_rows[name];
             if (row.order == 0)
                 row.order = ++m_count;
-            row.family = run.run_name.function_name;
             row.compose = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             row.floor = run.counters.at("floor").value;
             row.ratio = run.counters.at("ratio").value;
@@ -220,24 +212,17 @@ public:
 
         std::printf("\ncomposeTags against its floor%s\n",
                     !rows.empty() && rows.front().second->median ? " (medians)" : "");
-        std::printf("%-24s %14s %14s %7s %7s\n", "case", "composeTags", "floor", "ratio", "target");
-        int over = 0;
+        std::printf("%-24s %14s %14s %7s\n", "case", "composeTags", "floor", "ratio");
         for (const auto &[name, row] : rows) {
-            const double target = Targets.at(row->family);
-            const bool met = row->ratio <= target;
-            over += met ? 0 : 1;
-            std::printf("%-24s %14s %14s %7.2f %7.1f%s\n", name.c_str(), readable(row->compose).c_str(),
-                        readable(row->floor).c_str(), row->ratio, target, met ? "" : "  over");
+            std::printf("%-24s %14s %14s %7.2f\n", name.c_str(), readable(row->compose).c_str(),
+                        readable(row->floor).c_str(), row->ratio);
         }
-        if (!rows.empty())
-            std::printf(over ? "%d case(s) over target\n" : "every ratio within its target\n", over);
     }
 
 private:
     struct Row
     {
         int order = 0;
-        std::string family;
         double compose = 0;
         double floor = 0;
         double ratio = 0;

@@ -69,7 +69,7 @@ inline constexpr std::array<ValueChoice, 8> LanguageCodes{{
 
 inline constexpr std::array<ValueChoice, 3> RatingValues{{
     {u"Public Avertit", u"Mature"},
-    {u"Priv\u00e9", u"Restricted"},
+    {u"Privé", u"Restricted"},
     {u"+ de 14 ans", u"14 years"},
 }};
 
