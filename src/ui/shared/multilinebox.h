@@ -22,16 +22,15 @@ public:
     int maxLength() const { return m_maxLength; }
     void setMaxLength(int maxLength) { m_maxLength = maxLength; }
 
-    // The editor's own text turned into CR LF text, and back.
-    static QString toCrLf(const QString &raw);
-    static QString fromCrLf(const QString &text);
-
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
 
 private:
+    // The editor's own text turned into CR LF text, and back.
+    static QString toCrLf(const QString &raw);
+    static QString fromCrLf(const QString &text);
     // How many characters of CR LF text may still be inserted in place of
     // the selection and of the replaced range an input method names; a
     // large number without a limit.
