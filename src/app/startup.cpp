@@ -9,8 +9,13 @@
 
 namespace {
 
-// The sizes rendered from the scalable icon, bundled and installed alike.
-constexpr int IconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256};
+// The sizes a window manager draws a window's icon at: title bars and task
+// bars from 16 to 24 pixels, window switchers from 32 to 64. The program
+// carries these alone: on X11 every size of the window icon is decoded and
+// sent to the server in _NET_WM_ICON before the window shows, and the
+// desktop takes the larger ones and the scalable one from the icon theme,
+// through the desktop entry the window names.
+constexpr int IconSizes[] = {16, 24, 32, 48, 64};
 
 QIcon bundledIcon()
 {
@@ -52,6 +57,10 @@ StartupReport prepareApplication(QApplication &app)
         delete translator;
     }
 
-    QApplication::setWindowIcon(QIcon::fromTheme(id, bundledIcon()));
+    // The window icon is the program's own copy of the pictures it installs
+    // into the hicolor theme. Looking the icon up in the theme instead would
+    // read the theme's index and test each of its folders, and those of the
+    // themes it inherits, on every start.
+    QApplication::setWindowIcon(bundledIcon());
     return report;
 }

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -17,7 +18,9 @@ private slots:
     void initTestCase();
     void contextMenuIsFrench_data();
     void contextMenuIsFrench();
-    void windowIconHasEveryRenderedSize();
+    void windowIconHasTheWindowManagerSizes_data();
+    void windowIconHasTheWindowManagerSizes();
+    void windowIconHasNoLargerSize();
 
 private:
     StartupReport m_report;
@@ -57,12 +60,36 @@ void TestStartup::contextMenuIsFrench()
     QCOMPARE(shown, QStringList{text});
 }
 
-void TestStartup::windowIconHasEveryRenderedSize()
+void TestStartup::windowIconHasTheWindowManagerSizes_data()
 {
+    QTest::addColumn<int>("size");
+    for (int size : {16, 24, 32, 48, 64})
+        QTest::addRow("%dx%d", size, size) << size;
+}
+
+// Each size a window manager draws is in the icon as rendered for it, not
+// scaled from another, and is the picture installed into the icon theme.
+void TestStartup::windowIconHasTheWindowManagerSizes()
+{
+    QFETCH(int, size);
     const QIcon icon = QApplication::windowIcon();
-    QVERIFY(!icon.isNull());
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        QCOMPARE(icon.pixmap(QSize(size, size)).size(), QSize(size, size));
+    QVERIFY2(icon.availableSizes().contains(QSize(size, size)), "size missing from the window icon");
+    const QString installed = QStringLiteral(QUILLORA_ICONS_DIR "/%1x%1/%2.png")
+                                  .arg(size)
+                                  .arg(QGuiApplication::desktopFileName());
+    const QImage expected(installed);
+    QVERIFY2(!expected.isNull(), qPrintable(installed + QStringLiteral(" does not load")));
+    const auto format = QImage::Format_ARGB32_Premultiplied;
+    QCOMPARE(icon.pixmap(QSize(size, size)).toImage().convertToFormat(format),
+             expected.convertToFormat(format));
+}
+
+// On X11 every size of the window icon is decoded and sent to the X server
+// before the main window shows; the larger ones come from the icon theme.
+void TestStartup::windowIconHasNoLargerSize()
+{
+    for (const QSize &size : QApplication::windowIcon().availableSizes())
+        QVERIFY2(size.width() <= 64 && size.height() <= 64, "a window icon larger than 64 x 64");
 }
 
 QTEST_MAIN(TestStartup)
