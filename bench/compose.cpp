@@ -136,7 +136,8 @@ void measure(benchmark::State &state, const Fixture &f, int batch)
         copying += l;
         state.SetIterationTime(c / batch);
     }
-    state.counters["floor"] = benchmark::Counter(copying / batch, benchmark::Counter::kAvgIterations);
+    state.counters["floor"] =
+        benchmark::Counter(copying / batch, benchmark::Counter::kAvgIterations);
     state.counters["ratio"] = composing / copying;
 }
 
@@ -177,7 +178,7 @@ std::string readable(double seconds)
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) { }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
@@ -194,7 +195,8 @@ public:
             Row &row = m_rows[name];
             if (row.order == 0)
                 row.order = ++m_count;
-            row.compose = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+            row.compose =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
             row.floor = run.counters.at("floor").value;
             row.ratio = run.counters.at("ratio").value;
             row.median = median;

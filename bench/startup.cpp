@@ -24,8 +24,8 @@
 #include <unistd.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -120,10 +120,10 @@ public:
     long windowPid(xcb_window_t window)
     {
         std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-            xcb_get_property_reply(m_connection,
-                                   xcb_get_property(m_connection, 0, window, m_pidAtom,
-                                                    XCB_ATOM_CARDINAL, 0, 1),
-                                   nullptr),
+            xcb_get_property_reply(
+                m_connection,
+                xcb_get_property(m_connection, 0, window, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1),
+                nullptr),
             &std::free);
         if (!reply || xcb_get_property_value_length(reply.get()) != 4)
             return -1;
@@ -221,13 +221,14 @@ void startup(benchmark::State &state, const Program *program)
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) {}
+    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) { }
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run &run : runs) {
-            if (run.error_occurred || run.run_type != Run::RT_Aggregate || run.aggregate_name != "median")
+            if (run.error_occurred || run.run_type != Run::RT_Aggregate
+                || run.aggregate_name != "median")
                 continue;
             Median &median = m_medians[run.run_name.function_name];
             median.ms = run.GetAdjustedRealTime();
@@ -243,8 +244,9 @@ public:
         if (floor == m_medians.end())
             return;
         const Median &f = floor->second;
-        std::printf("\nstart-up to the main window mapped, against the floor (medians of %lld runs)\n",
-                    static_cast<long long>(f.runs));
+        std::printf(
+            "\nstart-up to the main window mapped, against the floor (medians of %lld runs)\n",
+            static_cast<long long>(f.runs));
         std::printf("%-12s %10s %10s %7s %12s %12s %7s %7s\n", "program", "ms", "floor ms", "ratio",
                     "RSS KiB", "floor KiB", "ratio", "target");
         int over = 0;

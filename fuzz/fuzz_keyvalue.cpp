@@ -46,8 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *input, std::size_t len
             check(text->empty() && decoded.empty(), "no data is the empty text");
             break;
         }
-        const std::string upToZero(reinterpret_cast<const char *>(data), std::find(data, data + size, 0) - data);
-        check(decoded == std::vector<std::string>{upToZero}, "the bytes before the first zero are decoded, once");
+        const std::string upToZero(reinterpret_cast<const char *>(data),
+                                   std::find(data, data + size, 0) - data);
+        check(decoded == std::vector<std::string>{upToZero},
+              "the bytes before the first zero are decoded, once");
         check(*text == "[" + upToZero + "]", "the text is what the code page gives");
         break;
     }

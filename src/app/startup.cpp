@@ -21,10 +21,9 @@ QIcon bundledIcon()
 {
     QIcon icon;
     for (int size : IconSizes) {
-        icon.addFile(QStringLiteral(":/icons/%1x%1/%2.png")
-                         .arg(size)
-                         .arg(QLatin1String(ApplicationId)),
-                     QSize(size, size));
+        icon.addFile(
+            QStringLiteral(":/icons/%1x%1/%2.png").arg(size).arg(QLatin1String(ApplicationId)),
+            QSize(size, size));
     }
     return icon;
 }

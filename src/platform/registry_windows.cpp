@@ -24,8 +24,9 @@ public:
                       std::uint32_t access, RegKey &key) override
     {
         HKEY opened = nullptr;
-        const LSTATUS status = RegOpenKeyExA(rootHandle(root), windows::ansiFromUtf8(subKey).c_str(),
-                                             DWORD(options), REGSAM(access), &opened);
+        const LSTATUS status =
+            RegOpenKeyExA(rootHandle(root), windows::ansiFromUtf8(subKey).c_str(), DWORD(options),
+                          REGSAM(access), &opened);
         if (status == ERROR_SUCCESS)
             key = reinterpret_cast<RegKey>(opened);
         return status;
@@ -36,18 +37,15 @@ public:
     {
         DWORD valueType = REG_NONE;
         DWORD length = size;
-        const LSTATUS status = RegQueryValueExA(reinterpret_cast<HKEY>(key),
-                                                windows::ansiFromUtf8(valueName).c_str(), nullptr,
-                                                &valueType, data, &length);
+        const LSTATUS status =
+            RegQueryValueExA(reinterpret_cast<HKEY>(key), windows::ansiFromUtf8(valueName).c_str(),
+                             nullptr, &valueType, data, &length);
         type = valueType;
         size = length;
         return status;
     }
 
-    RegStatus closeKey(RegKey key) override
-    {
-        return RegCloseKey(reinterpret_cast<HKEY>(key));
-    }
+    RegStatus closeKey(RegKey key) override { return RegCloseKey(reinterpret_cast<HKEY>(key)); }
 
     std::string ansiToUtf8(std::string_view bytes) const override
     {

@@ -29,7 +29,9 @@ void resetProcessState()
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
-    struct sigaction byDefault {};
+    struct sigaction byDefault
+    {
+    };
     byDefault.sa_handler = SIG_DFL;
     for (int signal = 1; signal < NSIG; ++signal)
         sigaction(signal, &byDefault, nullptr); // some cannot be changed: no matter
@@ -40,8 +42,11 @@ void resetProcessState()
 
 bool isExecutableFile(const std::string &path)
 {
-    struct stat info {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+    struct stat info
+    {
+    };
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
+        && ::access(path.c_str(), X_OK) == 0;
 }
 
 } // namespace
@@ -110,8 +115,7 @@ void startProgram(const std::string &path)
 
     ::close(report[1]);
     int status = 0;
-    while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
-    }
+    while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) { }
     int error = 0;
     ssize_t got = 0;
     do {

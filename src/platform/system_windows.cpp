@@ -21,7 +21,8 @@ public:
             return false;
         const DWORD attributes = GetFileAttributesW(windows::wideFromUtf8(path).c_str());
         return attributes != INVALID_FILE_ATTRIBUTES
-            && !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+            && !(attributes
+                 & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
     }
 
     void startProgram(const std::string &path) override
@@ -40,8 +41,8 @@ public:
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWNORMAL;
         PROCESS_INFORMATION process{};
-        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                            nullptr, &startup, &process))
+        if (!CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                            nullptr, nullptr, &startup, &process))
             fail(path, GetLastError());
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);

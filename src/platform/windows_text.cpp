@@ -10,7 +10,8 @@ std::wstring toWide(unsigned codePage, std::string_view bytes)
 {
     if (bytes.empty())
         return {};
-    const int length = MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), nullptr, 0);
+    const int length =
+        MultiByteToWideChar(codePage, 0, bytes.data(), int(bytes.size()), nullptr, 0);
     if (length <= 0)
         return {};
     std::wstring wide(std::size_t(length), L'\0');
@@ -22,11 +23,13 @@ std::string fromWide(unsigned codePage, std::wstring_view wide)
 {
     if (wide.empty())
         return {};
-    const int length = WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), nullptr, 0,
+                                           nullptr, nullptr);
     if (length <= 0)
         return {};
     std::string bytes(std::size_t(length), '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), bytes.data(), length, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, wide.data(), int(wide.size()), bytes.data(), length, nullptr,
+                        nullptr);
     return bytes;
 }
 

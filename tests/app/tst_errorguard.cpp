@@ -22,7 +22,8 @@ void TestErrorGuard::failureIsReportedAndEarlierStepsStay_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("detail");
 
-    QTest::newRow("command error with a French text") << 0 << QStringLiteral("Le presse-papiers n'a pas accept\u00e9 le texte.");
+    QTest::newRow("command error with a French text")
+        << 0 << QStringLiteral("Le presse-papiers n'a pas accept\u00e9 le texte.");
     QTest::newRow("standard exception") << 1 << QStringLiteral("bad things");
     QTest::newRow("anything else thrown") << 2 << QString();
 }

@@ -73,7 +73,8 @@ void TestStartup::windowIconHasTheWindowManagerSizes()
 {
     QFETCH(int, size);
     const QIcon icon = QApplication::windowIcon();
-    QVERIFY2(icon.availableSizes().contains(QSize(size, size)), "size missing from the window icon");
+    QVERIFY2(icon.availableSizes().contains(QSize(size, size)),
+             "size missing from the window icon");
     const QString installed = QStringLiteral(QUILLORA_ICONS_DIR "/%1x%1/%2.png")
                                   .arg(size)
                                   .arg(QGuiApplication::desktopFileName());

@@ -35,10 +35,12 @@ void TestWayland::generateThenOpenAndCloseAbout()
     QVERIFY(QTest::qWaitForWindowExposed(main));
     QCOMPARE(main->size(), QSize(650, 480));
 
-    main->findChild<QLineEdit *>(QStringLiteral("Text1"))->setText(QStringLiteral("\u00c9t\u00e9 \u00e0 Lyon"));
+    main->findChild<QLineEdit *>(QStringLiteral("Text1"))
+        ->setText(QStringLiteral("\u00c9t\u00e9 \u00e0 Lyon"));
     main->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
     const QString block = main->findChild<MultiLineBox *>(QStringLiteral("Text6"))->text();
-    QVERIFY(block.contains(QStringLiteral("\r\n<meta name=\"title\" content=\"\u00c9t\u00e9 \u00e0 Lyon\">\r\n")));
+    QVERIFY(block.contains(
+        QStringLiteral("\r\n<meta name=\"title\" content=\"\u00c9t\u00e9 \u00e0 Lyon\">\r\n")));
     QCOMPARE(block, composeTags(main->request(), TagTemplates()));
 
     main->findChild<QAction *>(QStringLiteral("about"))->trigger();

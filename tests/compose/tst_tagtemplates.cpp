@@ -47,7 +47,8 @@ void TestTagTemplates::ratingLookup_data()
     QTest::addColumn<QString>("value");
 
     QTest::newRow("Public Avertit") << QStringLiteral("Public Avertit") << QStringLiteral("Mature");
-    QTest::newRow("Priv\u00e9 precomposed") << QStringLiteral("Priv\u00e9") << QStringLiteral("Restricted");
+    QTest::newRow("Priv\u00e9 precomposed")
+        << QStringLiteral("Priv\u00e9") << QStringLiteral("Restricted");
     QTest::newRow("+ de 14 ans") << QStringLiteral("+ de 14 ans") << QStringLiteral("14 years");
     QTest::newRow("Prive with a plain e") << QStringLiteral("Prive") << QString();
     QTest::newRow("Prive with a combining accent") << QStringLiteral("Prive\u0301") << QString();
@@ -70,13 +71,18 @@ void TestTagTemplates::defaultTemplates_data()
     QTest::addColumn<QString>("ending");
 
     // index into TemplateFields (0 is Text7), length, last characters
-    const struct { int length; const char *ending; } rows[18] = {
+    const struct
+    {
+        int length;
+        const char *ending;
+    } rows[18] = {
         {28, "\""}, {2, "\">"}, {29, "\""}, {37, "\""}, {34, "\""}, {31, "\""},
-        {45, "\""}, {29, "\""}, {51, ">"}, {47, ">"}, {44, ">"}, {45, ">"},
-        {45, ">"}, {40, ">"}, {39, "> "}, {44, "> "}, {49, "> "}, {46, "> "},
+        {45, "\""}, {29, "\""}, {51, ">"},  {47, ">"},  {44, ">"},  {45, ">"},
+        {45, ">"},  {40, ">"},  {39, "> "}, {44, "> "}, {49, "> "}, {46, "> "},
     };
     for (int i = 0; i < 18; ++i) {
-        QTest::addRow("Text%d", i + 7) << i << rows[i].length << QString::fromLatin1(rows[i].ending);
+        QTest::addRow("Text%d", i + 7)
+            << i << rows[i].length << QString::fromLatin1(rows[i].ending);
     }
 }
 

@@ -54,7 +54,10 @@ private slots:
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb pixel = image.pixel(x, y);
                 const QByteArray where = QStringLiteral("pixel (%1, %2) %3, alpha %4")
-                                             .arg(x).arg(y).arg(hex(pixel)).arg(qAlpha(pixel))
+                                             .arg(x)
+                                             .arg(y)
+                                             .arg(hex(pixel))
+                                             .arg(qAlpha(pixel))
                                              .toUtf8();
                 if (qAlpha(pixel) == 0) {
                     ++transparent;
@@ -105,8 +108,10 @@ private slots:
         QCOMPARE(xml.name(), QLatin1String("svg"));
         QCOMPARE(xml.namespaceUri(), QLatin1String("http://www.w3.org/2000/svg"));
 
-        const QStringList box = xml.attributes().value(QLatin1String("viewBox"))
-                                    .toString().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        const QStringList box = xml.attributes()
+                                    .value(QLatin1String("viewBox"))
+                                    .toString()
+                                    .split(QLatin1Char(' '), Qt::SkipEmptyParts);
         QCOMPARE(box.size(), 4);
         QVERIFY(box.at(2).toDouble() > 0);
         QCOMPARE(box.at(2), box.at(3));

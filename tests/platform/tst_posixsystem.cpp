@@ -31,21 +31,26 @@ void TestPosixSystem::findSysInfoTool_data()
     QTest::addColumn<QStringList>("path"); // folders; "rel:x" for a relative one
     QTest::addColumn<QString>("expected"); // relative to the temporary folder
 
-    QTest::newRow("hardinfo") << QStringList{u"a/hardinfo"_s} << QStringList{u"a"_s} << u"a/hardinfo"_s;
-    QTest::newRow("kinfocenter") << QStringList{u"a/kinfocenter"_s} << QStringList{u"a"_s} << u"a/kinfocenter"_s;
-    QTest::newRow("lshw-gtk") << QStringList{u"a/lshw-gtk"_s} << QStringList{u"a"_s} << u"a/lshw-gtk"_s;
+    QTest::newRow("hardinfo") << QStringList{u"a/hardinfo"_s} << QStringList{u"a"_s}
+                              << u"a/hardinfo"_s;
+    QTest::newRow("kinfocenter") << QStringList{u"a/kinfocenter"_s} << QStringList{u"a"_s}
+                                 << u"a/kinfocenter"_s;
+    QTest::newRow("lshw-gtk") << QStringList{u"a/lshw-gtk"_s} << QStringList{u"a"_s}
+                              << u"a/lshw-gtk"_s;
     QTest::newRow("tool order beats PATH order")
-        << QStringList{u"a/lshw-gtk"_s, u"a/kinfocenter"_s, u"b/hardinfo"_s} << QStringList{u"a"_s, u"b"_s}
-        << u"b/hardinfo"_s;
-    QTest::newRow("PATH order for one tool")
-        << QStringList{u"a/hardinfo"_s, u"b/hardinfo"_s} << QStringList{u"b"_s, u"a"_s} << u"b/hardinfo"_s;
-    QTest::newRow("not executable, skipped")
-        << QStringList{u"a/hardinfo-"_s, u"b/kinfocenter"_s} << QStringList{u"a"_s, u"b"_s} << u"b/kinfocenter"_s;
+        << QStringList{u"a/lshw-gtk"_s, u"a/kinfocenter"_s, u"b/hardinfo"_s}
+        << QStringList{u"a"_s, u"b"_s} << u"b/hardinfo"_s;
+    QTest::newRow("PATH order for one tool") << QStringList{u"a/hardinfo"_s, u"b/hardinfo"_s}
+                                             << QStringList{u"b"_s, u"a"_s} << u"b/hardinfo"_s;
+    QTest::newRow("not executable, skipped") << QStringList{u"a/hardinfo-"_s, u"b/kinfocenter"_s}
+                                             << QStringList{u"a"_s, u"b"_s} << u"b/kinfocenter"_s;
     QTest::newRow("a folder of that name, skipped")
-        << QStringList{u"a/hardinfo/"_s, u"b/kinfocenter"_s} << QStringList{u"a"_s, u"b"_s} << u"b/kinfocenter"_s;
+        << QStringList{u"a/hardinfo/"_s, u"b/kinfocenter"_s} << QStringList{u"a"_s, u"b"_s}
+        << u"b/kinfocenter"_s;
     QTest::newRow("relative PATH folders are not searched")
         << QStringList{u"a/hardinfo"_s} << QStringList{u"rel:a"_s} << QString();
-    QTest::newRow("none found") << QStringList{u"a/other"_s} << QStringList{u"a"_s, u""_s} << QString();
+    QTest::newRow("none found") << QStringList{u"a/other"_s} << QStringList{u"a"_s, u""_s}
+                                << QString();
 }
 
 void TestPosixSystem::findSysInfoTool()
@@ -65,11 +70,15 @@ void TestPosixSystem::findSysInfoTool()
     }
     QStringList folders;
     for (const QString &folder : path)
-        folders << (folder.startsWith(u"rel:") ? folder.mid(4) : folder.isEmpty() ? folder : dir.filePath(folder));
+        folders << (folder.startsWith(u"rel:") ? folder.mid(4)
+                        : folder.isEmpty()     ? folder
+                                               : dir.filePath(folder));
     QDir::setCurrent(dir.path()); // so that a relative folder would resolve
 
-    const std::optional<std::string> found = platform::findSysInfoTool(folders.join(u':').toLocal8Bit().constData());
-    QCOMPARE(found ? QString::fromStdString(*found) : QString(), expected.isNull() ? expected : dir.filePath(expected));
+    const std::optional<std::string> found =
+        platform::findSysInfoTool(folders.join(u':').toLocal8Bit().constData());
+    QCOMPARE(found ? QString::fromStdString(*found) : QString(),
+             expected.isNull() ? expected : dir.filePath(expected));
 }
 
 void TestPosixSystem::startFails_data()

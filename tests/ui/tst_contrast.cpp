@@ -83,10 +83,9 @@ Measure measure(const QImage &shot, const QRect &area)
 QRect textArea(QWidget *w)
 {
     if (auto *label = qobject_cast<QLabel *>(w)) {
-        return label->fontMetrics().boundingRect(label->contentsRect(),
-                                                 int(label->alignment()) | Qt::TextWordWrap,
-                                                 label->text())
-               & label->rect();
+        return label->fontMetrics().boundingRect(
+                   label->contentsRect(), int(label->alignment()) | Qt::TextWordWrap, label->text())
+            & label->rect();
     }
     if (auto *combo = qobject_cast<QComboBox *>(w))
         return textArea(combo->lineEdit()).translated(combo->lineEdit()->pos());
@@ -95,17 +94,18 @@ QRect textArea(QWidget *w)
         option.initFrom(edit);
         option.rect = edit->rect();
         option.lineWidth = edit->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, edit);
-        const QRect contents = edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
+        const QRect contents =
+            edit->style()->subElementRect(QStyle::SE_LineEditContents, &option, edit);
         const QFontMetrics fm = edit->fontMetrics();
         return QRect(contents.left(), contents.center().y() - fm.height() / 2,
                      fm.horizontalAdvance(edit->text()) + 4, fm.height())
-               & contents;
+            & contents;
     }
     if (auto *box = qobject_cast<QPlainTextEdit *>(w))
         return box->viewport()->geometry();
     if (auto *button = qobject_cast<QAbstractButton *>(w))
-        return button->fontMetrics().boundingRect(button->rect(), Qt::AlignCenter | Qt::TextShowMnemonic,
-                                                  button->text());
+        return button->fontMetrics().boundingRect(
+            button->rect(), Qt::AlignCenter | Qt::TextShowMnemonic, button->text());
     return {};
 }
 
@@ -196,7 +196,8 @@ void TestContrast::ratio_data()
     QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
     QTest::newRow("equal colours") << QColor(128, 128, 255) << QColor(128, 128, 255) << 1.0;
     QTest::newRow("grey 118 just passes") << QColor(118, 118, 118) << QColor(Qt::white) << 4.54;
-    QTest::newRow("white on the form's blue fails") << QColor(Qt::white) << QColor(128, 128, 255) << 3.26;
+    QTest::newRow("white on the form's blue fails")
+        << QColor(Qt::white) << QColor(128, 128, 255) << 3.26;
 }
 
 void TestContrast::ratio()
@@ -204,11 +205,13 @@ void TestContrast::ratio()
     QFETCH(QColor, a);
     QFETCH(QColor, b);
     QFETCH(double, expected);
-    QVERIFY2(qAbs(contrastRatio(a, b) - expected) < 0.01, qPrintable(QString::number(contrastRatio(a, b))));
+    QVERIFY2(qAbs(contrastRatio(a, b) - expected) < 0.01,
+             qPrintable(QString::number(contrastRatio(a, b))));
 
     // A background too close to the text gives way to the fallback.
     const QColor fallback(0x3a, 0x6e, 0xa5);
-    QCOMPARE(readableBehind(a, b, fallback), contrastRatio(a, b) >= ReadableContrast ? b : fallback);
+    QCOMPARE(readableBehind(a, b, fallback),
+             contrastRatio(a, b) >= ReadableContrast ? b : fallback);
 }
 
 void TestContrast::textsReadable_data()
@@ -217,8 +220,10 @@ void TestContrast::textsReadable_data()
 
     QTest::newRow("default") << m_startPalette;
     QTest::newRow("dark") << darkPalette();
-    QTest::newRow("high contrast black") << highContrast(Qt::black, Qt::white, QColor(0x1a, 0xeb, 0xff));
-    QTest::newRow("high contrast white") << highContrast(Qt::white, Qt::black, QColor(0x37, 0x00, 0x6e));
+    QTest::newRow("high contrast black")
+        << highContrast(Qt::black, Qt::white, QColor(0x1a, 0xeb, 0xff));
+    QTest::newRow("high contrast white")
+        << highContrast(Qt::white, Qt::black, QColor(0x37, 0x00, 0x6e));
 }
 
 void TestContrast::textsReadable()
@@ -234,7 +239,8 @@ void TestContrast::textsReadable()
     QVERIFY(generate);
     generate->click(); // something to read in the output box
     QStringList unreadable;
-    for (QWidget *window : {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(about.get())}) {
+    for (QWidget *window :
+         {static_cast<QWidget *>(form.get()), static_cast<QWidget *>(about.get())}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
         const QImage shot = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -273,7 +279,8 @@ void TestContrast::menuBarTakesSystemColours()
     const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     for (QAction *item : bar->actions()) {
         const Measure m = measure(shot, bar->actionGeometry(item).translated(bar->pos()));
-        g_table[QStringLiteral("menu bar ") + item->text().remove(u'&')][QString::fromLatin1(QTest::currentDataTag())] = m.ratio;
+        g_table[QStringLiteral("menu bar ") + item->text().remove(u'&')]
+               [QString::fromLatin1(QTest::currentDataTag())] = m.ratio;
         QCOMPARE(m.background, QApplication::palette().color(QPalette::Window));
         QVERIFY2(m.ratio >= ReadableContrast, qPrintable(QString::number(m.ratio)));
     }

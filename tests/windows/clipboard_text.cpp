@@ -16,7 +16,8 @@ int wmain(int argc, wchar_t **argv)
     bool found = false;
     if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
         if (const auto *text = static_cast<const wchar_t *>(GlobalLock(data))) {
-            const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+            const int length =
+                WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
             if (length > 0) {
                 bytes.resize(std::size_t(length));
                 WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes.data(), length, nullptr, nullptr);

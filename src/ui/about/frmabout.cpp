@@ -62,14 +62,13 @@ void frmAbout::showEvent(QShowEvent *event)
 void frmAbout::Load()
 {
     setWindowTitle(u"À propos de "_s + AppInfo.title);
-    m_ui->lblVersion->setText(u"Version %1.%2.%3"_s
-                              .arg(AppInfo.major)
-                              .arg(AppInfo.minor)
-                              .arg(AppInfo.revision));
+    m_ui->lblVersion->setText(
+        u"Version %1.%2.%3"_s.arg(AppInfo.major).arg(AppInfo.minor).arg(AppInfo.revision));
     m_ui->lblTitle->setText(AppInfo.title);
 }
 
 void frmAbout::startSystemInformation()
 {
-    StartSysInfo([this](const std::string &text) { showMessage(this, QString::fromStdString(text)); });
+    StartSysInfo(
+        [this](const std::string &text) { showMessage(this, QString::fromStdString(text)); });
 }

@@ -7,7 +7,8 @@
 void StartSysInfo(const MessageBoxFn &showMessage)
 {
     try {
-        if (const std::optional<std::string> path = platform::findSysInfoTool(std::getenv("PATH"))) {
+        if (const std::optional<std::string> path =
+                platform::findSysInfoTool(std::getenv("PATH"))) {
             platform::startProgram(*path);
             return;
         }

@@ -15,9 +15,7 @@ constexpr char SysInfoFileName[] = "\\MSINFO32.EXE";
 class OpenKey
 {
 public:
-    OpenKey(platform::Registry &registry, platform::RegKey key)
-        : m_registry(registry)
-        , m_key(key)
+    OpenKey(platform::Registry &registry, platform::RegKey key) : m_registry(registry), m_key(key)
     {
     }
     ~OpenKey() { m_registry.closeKey(m_key); }
@@ -49,7 +47,8 @@ std::optional<std::string> findSysInfo(platform::Registry &registry, platform::S
 
 } // namespace
 
-void StartSysInfo(platform::Registry &registry, platform::System &system, const MessageBoxFn &showMessage)
+void StartSysInfo(platform::Registry &registry, platform::System &system,
+                  const MessageBoxFn &showMessage)
 {
     try {
         if (const std::optional<std::string> path = findSysInfo(registry, system)) {
@@ -69,8 +68,8 @@ void StartSysInfo(const MessageBoxFn &showMessage)
 }
 #endif
 
-bool GetKeyValue(platform::Registry &registry, platform::RegRoot KeyRoot, const std::string &KeyName,
-                 const std::string &SubKeyRef, std::string &KeyVal)
+bool GetKeyValue(platform::Registry &registry, platform::RegRoot KeyRoot,
+                 const std::string &KeyName, const std::string &SubKeyRef, std::string &KeyVal)
 {
     platform::RegKey key = 0;
     if (registry.openKey(KeyRoot, KeyName, 0, platform::KeyRead, key) != platform::ErrorSuccess) {
@@ -87,14 +86,16 @@ bool GetKeyValue(platform::Registry &registry, platform::RegRoot KeyRoot, const 
         return false;
     }
     const std::size_t stored = std::min<std::size_t>(size, buffer.size());
-    if (std::optional<std::string> text = decodeKeyValue(
-            type, buffer.data(), stored, [&registry](std::string_view bytes) { return registry.ansiToUtf8(bytes); }))
+    if (std::optional<std::string> text =
+            decodeKeyValue(type, buffer.data(), stored, [&registry](std::string_view bytes) {
+                return registry.ansiToUtf8(bytes);
+            }))
         KeyVal = std::move(*text);
     return true;
 }
 
-std::optional<std::string> decodeKeyValue(std::uint32_t type, const unsigned char *data, std::size_t size,
-                                          const AnsiToUtf8 &ansiToUtf8)
+std::optional<std::string> decodeKeyValue(std::uint32_t type, const unsigned char *data,
+                                          std::size_t size, const AnsiToUtf8 &ansiToUtf8)
 {
     switch (type) {
     case platform::RegSz: {

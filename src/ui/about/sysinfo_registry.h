@@ -23,15 +23,16 @@ inline constexpr std::uint32_t KeyValueBufferSize = 1024;
 
 // StartSysInfo with the registry's two sources: first the full path it
 // records, then the folder that holds MSINFO32.EXE.
-void StartSysInfo(platform::Registry &registry, platform::System &system, const MessageBoxFn &showMessage);
+void StartSysInfo(platform::Registry &registry, platform::System &system,
+                  const MessageBoxFn &showMessage);
 
 // Reads the value SubKeyRef of the key KeyName under KeyRoot, opened for
 // reading only, into KeyVal as text. False, with KeyVal emptied, when the key
 // or the value is missing or cannot be read, or the data is longer than
 // KeyValueBufferSize. A value neither text nor number leaves KeyVal as it was
 // and still gives true.
-bool GetKeyValue(platform::Registry &registry, platform::RegRoot KeyRoot, const std::string &KeyName,
-                 const std::string &SubKeyRef, std::string &KeyVal);
+bool GetKeyValue(platform::Registry &registry, platform::RegRoot KeyRoot,
+                 const std::string &KeyName, const std::string &SubKeyRef, std::string &KeyVal);
 
 // Turns bytes in the registry's ANSI code page into UTF-8.
 using AnsiToUtf8 = std::function<std::string(std::string_view bytes)>;
@@ -40,5 +41,5 @@ using AnsiToUtf8 = std::function<std::string(std::string_view bytes)>;
 // REG_SZ up to its first zero byte, decoded by ansiToUtf8; REG_DWORD (four
 // bytes, little-endian) as the number in decimal. Nothing for any other type
 // or a REG_DWORD of another size. data may be null when size is 0.
-std::optional<std::string> decodeKeyValue(std::uint32_t type, const unsigned char *data, std::size_t size,
-                                          const AnsiToUtf8 &ansiToUtf8);
+std::optional<std::string> decodeKeyValue(std::uint32_t type, const unsigned char *data,
+                                          std::size_t size, const AnsiToUtf8 &ansiToUtf8);

@@ -128,8 +128,9 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::F
     // Windows style makes a pixel taller than its size hint.
     const int width = twipsToPixels(9750);
     const int menuHeight = m_ui->menubar->heightForWidth(width);
-    resize(width, twipsToPixels(6930)
-                      + (menuHeight > 0 ? menuHeight : m_ui->menubar->sizeHint().height()));
+    resize(width,
+           twipsToPixels(6930)
+               + (menuHeight > 0 ? menuHeight : m_ui->menubar->sizeHint().height()));
     m_ui->Text1->setFocus();
 }
 

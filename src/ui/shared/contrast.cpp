@@ -16,7 +16,7 @@ double relativeLuminance(const QColor &c)
 {
     const QColor rgb = c.toRgb();
     return 0.2126 * channel(rgb.red()) + 0.7152 * channel(rgb.green())
-           + 0.0722 * channel(rgb.blue());
+        + 0.0722 * channel(rgb.blue());
 }
 
 } // namespace

@@ -12,9 +12,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-OneLineBox::OneLineBox(QWidget *parent) : QLineEdit(parent)
-{
-}
+OneLineBox::OneLineBox(QWidget *parent) : QLineEdit(parent) { }
 
 qsizetype OneLineBox::room(int replacementStart, int replacementLength) const
 {

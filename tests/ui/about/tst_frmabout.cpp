@@ -62,13 +62,20 @@ void TestFrmAbout::controls_data()
     QTest::addColumn<QRect>("geometry");
 
     QTest::newRow("picIcon") << "picIcon" << QString() << QRect(16, 16, 36, 36);
-    QTest::newRow("cmdOK") << "cmdOK" << "OK" << QRect(283, 175, 84, 23);
-    QTest::newRow("cmdSysInfo") << "cmdSysInfo" << "&Infos syst\u00e8me..." << QRect(284, 205, 83, 23);
-    QTest::newRow("lblDescription") << "lblDescription" << "Voil\u00e0 le g\u00e9n\u00e9rateur de Quillora"
-                                    << QRect(70, 75, 259, 78);
-    QTest::newRow("lblTitle") << "lblTitle" << "Marlivet" << QRect(70, 16, 259, 32);
-    QTest::newRow("lblVersion") << "lblVersion" << "Version 1.0.0" << QRect(70, 52, 259, 15);
-    QTest::newRow("lblDisclaimer") << "lblDisclaimer" << QStringLiteral("Brannock") + QString(60, u' ') + QStringLiteral("www.brannock.example.org")
+    QTest::newRow("cmdOK") << "cmdOK"
+                           << "OK" << QRect(283, 175, 84, 23);
+    QTest::newRow("cmdSysInfo") << "cmdSysInfo"
+                                << "&Infos syst\u00e8me..." << QRect(284, 205, 83, 23);
+    QTest::newRow("lblDescription")
+        << "lblDescription"
+        << "Voil\u00e0 le g\u00e9n\u00e9rateur de Quillora" << QRect(70, 75, 259, 78);
+    QTest::newRow("lblTitle") << "lblTitle"
+                              << "Marlivet" << QRect(70, 16, 259, 32);
+    QTest::newRow("lblVersion") << "lblVersion"
+                                << "Version 1.0.0" << QRect(70, 52, 259, 15);
+    QTest::newRow("lblDisclaimer") << "lblDisclaimer"
+                                   << QStringLiteral("Brannock") + QString(60, u' ')
+            + QStringLiteral("www.brannock.example.org")
                                    << QRect(17, 175, 258, 55);
 }
 
@@ -86,8 +93,9 @@ void TestFrmAbout::controls()
         QCOMPARE(label->text(), text);
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
         // The whole text shows inside the label.
-        const QRect needed = QFontMetrics(label->font())
-                                 .boundingRect(QRect(QPoint(), label->size()), Qt::TextWordWrap, text);
+        const QRect needed =
+            QFontMetrics(label->font())
+                .boundingRect(QRect(QPoint(), label->size()), Qt::TextWordWrap, text);
         QVERIFY2(needed.height() <= label->height(), qPrintable(name));
     }
     if (auto *button = qobject_cast<QPushButton *>(w)) {
@@ -104,13 +112,15 @@ void TestFrmAbout::window()
     QCOMPARE(dialog->windowTitle(), QStringLiteral("\u00c0 propos de Marlivet"));
     QCOMPARE(dialog->geometry(), QRect(156, 129, 382, 237));
     QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
-    QVERIFY(!(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    QVERIFY(
+        !(dialog->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
     QVERIFY(!dialog->parentWidget());
     QVERIFY(!dialog->isModal());
     QCOMPARE(QApplication::focusWidget(), dialog->findChild<QWidget *>(QStringLiteral("cmdOK")));
     QVERIFY(dialog->findChild<QLabel *>(QStringLiteral("lblTitle"))->font().pointSizeF() == 13.5);
 
-    const QList<SeparatorLine *> lines = dialog->findChildren<SeparatorLine *>(QStringLiteral("Line1"));
+    const QList<SeparatorLine *> lines =
+        dialog->findChildren<SeparatorLine *>(QStringLiteral("Line1"));
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0]->colour(), QColor(128, 128, 128));
     QCOMPARE(lines[0]->geometry(), QRect(6, 163, 372, 1));
@@ -167,17 +177,29 @@ void TestFrmAbout::closeThenReopenLoadsAgain()
     auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"));
     auto *sysInfo = dialog->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
     switch (how) {
-    case 0: QTest::mouseClick(ok, Qt::LeftButton); break;
-    case 1: QTest::keyClick(ok, Qt::Key_Escape); break;
-    case 2: sysInfo->setFocus(); QTest::keyClick(sysInfo, Qt::Key_Escape); break;
-    case 3: QTest::keyClick(ok, Qt::Key_Return); break;
-    default: dialog->close(); break;
+    case 0:
+        QTest::mouseClick(ok, Qt::LeftButton);
+        break;
+    case 1:
+        QTest::keyClick(ok, Qt::Key_Escape);
+        break;
+    case 2:
+        sysInfo->setFocus();
+        QTest::keyClick(sysInfo, Qt::Key_Escape);
+        break;
+    case 3:
+        QTest::keyClick(ok, Qt::Key_Return);
+        break;
+    default:
+        dialog->close();
+        break;
     }
     QVERIFY(!AboutSlot::instance().isLoaded());
     QTRY_VERIFY(guard.isNull()); // destroyed with its controls
 
     frmAbout *again = openAbout();
-    QCOMPARE(again->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version 1.0.0"));
+    QCOMPARE(again->findChild<QLabel *>(QStringLiteral("lblVersion"))->text(),
+             QStringLiteral("Version 1.0.0"));
 }
 
 void TestFrmAbout::enterPressesFocusedSysInfo()
@@ -203,7 +225,9 @@ void TestFrmAbout::sysInfoUnavailableShowsMessage()
     SeenMessage seen;
     recordNextMessage(seen);
     QTest::keyClick(dialog, Qt::Key_I, Qt::AltModifier); // Alt+I presses the button
-    QTRY_COMPARE(seen.text, QStringLiteral("Les informations syst\u00e8me ne sont pas disponibles actuellement"));
+    QTRY_COMPARE(
+        seen.text,
+        QStringLiteral("Les informations syst\u00e8me ne sont pas disponibles actuellement"));
     QCOMPARE(seen.caption, QStringLiteral("Marlivet"));
     QCOMPARE(seen.icon, QMessageBox::NoIcon);
     QVERIFY(dialog->isVisible());
@@ -214,7 +238,9 @@ void TestFrmAbout::programEndsWithItsLastWindow()
     // Runs the steps inside the application's own event loop, which ends
     // when the program would; a watchdog ends it otherwise.
     QStringList seen;
-    const auto step = [&](int delay, std::function<void()> what) { QTimer::singleShot(delay, qApp, what); };
+    const auto step = [&](int delay, std::function<void()> what) {
+        QTimer::singleShot(delay, qApp, what);
+    };
     step(0, [&] {
         Form1 *main = MainSlot::instance().show();
         main->findChild<QAction *>(QStringLiteral("about"))->trigger();
@@ -226,7 +252,8 @@ void TestFrmAbout::programEndsWithItsLastWindow()
         seen << QStringLiteral("main quit");
     });
     step(200, [&] {
-        seen << (AboutSlot::instance().isLoaded() ? QStringLiteral("dialog open") : QStringLiteral("dialog gone"));
+        seen << (AboutSlot::instance().isLoaded() ? QStringLiteral("dialog open")
+                                                  : QStringLiteral("dialog gone"));
         // Closing the dialog then ends the program.
         AboutSlot::instance().window()->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
     });

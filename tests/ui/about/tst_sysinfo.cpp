@@ -55,8 +55,8 @@ public:
         return ErrorSuccess;
     }
 
-    RegStatus queryValue(RegKey key, const std::string &valueName, std::uint32_t &type, unsigned char *data,
-                         std::uint32_t &size) override
+    RegStatus queryValue(RegKey key, const std::string &valueName, std::uint32_t &type,
+                         unsigned char *data, std::uint32_t &size) override
     {
         if (!live.count(key))
             return ErrorInvalidHandle;
@@ -76,7 +76,10 @@ public:
         return ErrorSuccess;
     }
 
-    RegStatus closeKey(RegKey key) override { return live.erase(key) ? ErrorSuccess : ErrorInvalidHandle; }
+    RegStatus closeKey(RegKey key) override
+    {
+        return live.erase(key) ? ErrorSuccess : ErrorInvalidHandle;
+    }
 
     std::string ansiToUtf8(std::string_view bytes) const override
     {
@@ -139,7 +142,7 @@ QByteArrayList list(const std::vector<std::string> &texts)
     return result;
 }
 
-template <typename Set>
+template<typename Set>
 Set setOf(const QByteArrayList &texts)
 {
     Set result;
@@ -187,51 +190,64 @@ void TestSysInfo::startSysInfo_data()
     const int Sz = int(RegSz);
 
     QTest::newRow("both sources: the first starts, unchecked")
-        << Sz << first + Zero << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{first, joined}
-        << false << QByteArrayList{} << QByteArrayList{first} << false << false;
+        << Sz << first + Zero << Sz << folder + Zero << QByteArrayList{joined}
+        << QByteArrayList{first, joined} << false << QByteArrayList{} << QByteArrayList{first}
+        << false << false;
     QTest::newRow("first missing: the tool in the second's folder starts")
-        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined}
-        << false << QByteArrayList{joined} << QByteArrayList{joined} << false << true;
+        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{joined}
+        << QByteArrayList{joined} << false << QByteArrayList{joined} << QByteArrayList{joined}
+        << false << true;
     QTest::newRow("second's folder ends in a backslash: both backslashes kept")
-        << Absent << QByteArray() << Sz << "C:\\MSInfo\\" + Zero << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"}
-        << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"} << false << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"}
+        << Absent << QByteArray() << Sz << "C:\\MSInfo\\" + Zero
+        << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"}
+        << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"} << false
+        << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"}
         << QByteArrayList{"C:\\MSInfo\\\\MSINFO32.EXE"} << false << true;
     QTest::newRow("second's file missing, hidden or system: message, no start")
-        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{} << QByteArrayList{joined} << false
-        << QByteArrayList{joined} << QByteArrayList{} << true << true;
+        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{}
+        << QByteArrayList{joined} << false << QByteArrayList{joined} << QByteArrayList{} << true
+        << true;
     QTest::newRow("the file test fails: message")
-        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined} << true
-        << QByteArrayList{joined} << QByteArrayList{} << true << true;
+        << Absent << QByteArray() << Sz << folder + Zero << QByteArrayList{joined}
+        << QByteArrayList{joined} << true << QByteArrayList{joined} << QByteArrayList{} << true
+        << true;
     QTest::newRow("neither source: message")
-        << Absent << QByteArray() << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{} << false
-        << QByteArrayList{} << QByteArrayList{} << true << true;
+        << Absent << QByteArray() << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{}
+        << false << QByteArrayList{} << QByteArrayList{} << true << true;
     QTest::newRow("empty REG_SZ first: empty start fails, second unread")
-        << Sz << Zero << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined} << false
-        << QByteArrayList{} << QByteArrayList{""} << true << false;
+        << Sz << Zero << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined}
+        << false << QByteArrayList{} << QByteArrayList{""} << true << false;
     QTest::newRow("zero-length REG_SZ first: like an empty text")
-        << Sz << QByteArray() << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{joined} << false
-        << QByteArrayList{} << QByteArrayList{""} << true << false;
+        << Sz << QByteArray() << Sz << folder + Zero << QByteArrayList{joined}
+        << QByteArrayList{joined} << false << QByteArrayList{} << QByteArrayList{""} << true
+        << false;
     QTest::newRow("first of exactly 1024 bytes: read and started")
-        << Sz << long1023 + Zero << Sz << folder + Zero << QByteArrayList{joined} << QByteArrayList{long1023, joined}
-        << false << QByteArrayList{} << QByteArrayList{long1023} << false << false;
+        << Sz << long1023 + Zero << Sz << folder + Zero << QByteArrayList{joined}
+        << QByteArrayList{long1023, joined} << false << QByteArrayList{} << QByteArrayList{long1023}
+        << false << false;
     QTest::newRow("first of 1025 bytes: missing, second used")
         << Sz << long1023 + "y" + Zero << Sz << folder + Zero << QByteArrayList{joined}
-        << QByteArrayList{joined} << false << QByteArrayList{joined} << QByteArrayList{joined} << false << true;
+        << QByteArrayList{joined} << false << QByteArrayList{joined} << QByteArrayList{joined}
+        << false << true;
     QTest::newRow("first without terminator: the whole text")
-        << Sz << first << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{first} << false
-        << QByteArrayList{} << QByteArrayList{first} << false << false;
-    QTest::newRow("first with two terminators: no zero in the path")
-        << Sz << first + Zero + Zero << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{first}
+        << Sz << first << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{first}
         << false << QByteArrayList{} << QByteArrayList{first} << false << false;
+    QTest::newRow("first with two terminators: no zero in the path")
+        << Sz << first + Zero + Zero << Absent << QByteArray() << QByteArrayList{}
+        << QByteArrayList{first} << false << QByteArrayList{} << QByteArrayList{first} << false
+        << false;
     QTest::newRow("REG_DWORD first: its number starts nothing")
-        << int(RegDword) << QByteArray("\x05\x01\x00\x00", 4) << Sz << folder + Zero << QByteArrayList{joined}
-        << QByteArrayList{joined} << false << QByteArrayList{} << QByteArrayList{"261"} << true << false;
+        << int(RegDword) << QByteArray("\x05\x01\x00\x00", 4) << Sz << folder + Zero
+        << QByteArrayList{joined} << QByteArrayList{joined} << false << QByteArrayList{}
+        << QByteArrayList{"261"} << true << false;
     QTest::newRow("REG_EXPAND_SZ first: path stays empty, second unread")
         << int(RegExpandSz) << first + Zero << Sz << folder + Zero << QByteArrayList{joined}
-        << QByteArrayList{first, joined} << false << QByteArrayList{} << QByteArrayList{""} << true << false;
+        << QByteArrayList{first, joined} << false << QByteArrayList{} << QByteArrayList{""} << true
+        << false;
     QTest::newRow("a path that starts nothing: message")
-        << Sz << "C:\\readme.txt" + Zero << Absent << QByteArray() << QByteArrayList{} << QByteArrayList{} << false
-        << QByteArrayList{} << QByteArrayList{"C:\\readme.txt"} << true << false;
+        << Sz << "C:\\readme.txt" + Zero << Absent << QByteArray() << QByteArrayList{}
+        << QByteArrayList{} << false << QByteArrayList{} << QByteArrayList{"C:\\readme.txt"} << true
+        << false;
 }
 
 void TestSysInfo::startSysInfo()
@@ -255,13 +271,15 @@ void TestSysInfo::startSysInfo()
     system.fileTestThrows = fileTestThrows;
     std::vector<std::string> messages;
 
-    StartSysInfo(registry, system, [&messages](const std::string &text) { messages.push_back(text); });
+    StartSysInfo(registry, system,
+                 [&messages](const std::string &text) { messages.push_back(text); });
 
     QTEST(list(system.fileTests), "expectedFileTests");
     QTEST(list(system.starts), "expectedStarts");
     QFETCH(bool, expectedMessage);
     const std::vector<std::string> noMessage;
-    const std::vector<std::string> oneMessage{"Les informations syst\u00e8me ne sont pas disponibles actuellement"};
+    const std::vector<std::string> oneMessage{
+        "Les informations syst\u00e8me ne sont pas disponibles actuellement"};
     QCOMPARE(messages, expectedMessage ? oneMessage : noMessage);
     QVERIFY(registry.consulted(PathKey));
     QTEST(registry.consulted(FolderKey), "expectedSecondConsulted");
@@ -276,27 +294,32 @@ void TestSysInfo::getKeyValue_data()
     QTest::addColumn<QByteArray>("entry");
     QTest::addColumn<QByteArray>("expected");
 
-    QTest::newRow("REG_SZ ends at its first zero") << int(RegSz) << QByteArray("a\0b\0", 4) << false
-                                                   << QByteArray("old") << QByteArray("a");
-    QTest::newRow("REG_SZ of zero bytes is empty") << int(RegSz) << QByteArray() << false << QByteArray("old")
-                                                   << QByteArray();
+    QTest::newRow("REG_SZ ends at its first zero")
+        << int(RegSz) << QByteArray("a\0b\0", 4) << false << QByteArray("old") << QByteArray("a");
+    QTest::newRow("REG_SZ of zero bytes is empty")
+        << int(RegSz) << QByteArray() << false << QByteArray("old") << QByteArray();
     QTest::newRow("REG_SZ in a multi-byte code page")
         << int(RegSz) << QByteArray("C:\\Caf\xC3\xA9\\x.exe\0", 14) << false << QByteArray()
         << QByteArray("C:\\Caf\xC3\xA9\\x.exe");
     QTest::newRow("REG_SZ in a single-byte code page")
-        << int(RegSz) << QByteArray("C:\\Caf\xE9\0", 8) << true << QByteArray() << QByteArray("C:\\Caf\xC3\xA9");
+        << int(RegSz) << QByteArray("C:\\Caf\xE9\0", 8) << true << QByteArray()
+        << QByteArray("C:\\Caf\xC3\xA9");
     QTest::newRow("REG_DWORD 05 01 00 00 is 261, nothing in front")
-        << int(RegDword) << QByteArray("\x05\x01\x00\x00", 4) << false << QByteArray("7") << QByteArray("261");
-    QTest::newRow("REG_DWORD zero") << int(RegDword) << QByteArray(4, '\0') << false << QByteArray()
-                                    << QByteArray("0");
-    QTest::newRow("REG_DWORD all bits, unsigned")
-        << int(RegDword) << QByteArray(4, '\xFF') << false << QByteArray() << QByteArray("4294967295");
+        << int(RegDword) << QByteArray("\x05\x01\x00\x00", 4) << false << QByteArray("7")
+        << QByteArray("261");
+    QTest::newRow("REG_DWORD zero")
+        << int(RegDword) << QByteArray(4, '\0') << false << QByteArray() << QByteArray("0");
+    QTest::newRow("REG_DWORD all bits, unsigned") << int(RegDword) << QByteArray(4, '\xFF') << false
+                                                  << QByteArray() << QByteArray("4294967295");
     QTest::newRow("REG_DWORD of three bytes leaves the text")
-        << int(RegDword) << QByteArray("\x05\x01\x00", 3) << false << QByteArray("old") << QByteArray("old");
-    QTest::newRow("REG_EXPAND_SZ leaves the text") << int(RegExpandSz) << QByteArray("%windir%\0", 9) << false
-                                                   << QByteArray("old") << QByteArray("old");
-    QTest::newRow("REG_MULTI_SZ leaves the text") << int(RegMultiSz) << QByteArray("a\0b\0\0", 5) << false
-                                                  << QByteArray("old") << QByteArray("old");
+        << int(RegDword) << QByteArray("\x05\x01\x00", 3) << false << QByteArray("old")
+        << QByteArray("old");
+    QTest::newRow("REG_EXPAND_SZ leaves the text")
+        << int(RegExpandSz) << QByteArray("%windir%\0", 9) << false << QByteArray("old")
+        << QByteArray("old");
+    QTest::newRow("REG_MULTI_SZ leaves the text")
+        << int(RegMultiSz) << QByteArray("a\0b\0\0", 5) << false << QByteArray("old")
+        << QByteArray("old");
 }
 
 void TestSysInfo::getKeyValue()

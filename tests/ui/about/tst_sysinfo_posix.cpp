@@ -106,7 +106,8 @@ void TestSysInfoPosix::showsMessage_data()
     QTest::addColumn<QString>("file"); // the one executable on PATH
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("no tool on PATH") << u"other-tool"_s << Tool;
-    QTest::newRow("the tool cannot start") << u"hardinfo"_s << QByteArray("true\n"); // no interpreter line
+    QTest::newRow("the tool cannot start")
+        << u"hardinfo"_s << QByteArray("true\n"); // no interpreter line
 }
 
 void TestSysInfoPosix::showsMessage()
@@ -120,7 +121,8 @@ void TestSysInfoPosix::showsMessage()
     std::vector<std::string> messages;
     StartSysInfo([&messages](const std::string &text) { messages.push_back(text); });
     QCOMPARE(messages,
-             std::vector<std::string>{"Les informations syst\u00e8me ne sont pas disponibles actuellement"});
+             std::vector<std::string>{
+                 "Les informations syst\u00e8me ne sont pas disponibles actuellement"});
 }
 
 QTEST_GUILESS_MAIN(TestSysInfoPosix)

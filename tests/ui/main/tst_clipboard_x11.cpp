@@ -46,7 +46,8 @@ void TestClipboardX11::otherProgramReadsTheBlock()
 
     // The event loop must keep running: this process answers xclip's request.
     QProcess reader;
-    reader.start(xclip, {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
+    reader.start(xclip,
+                 {QStringLiteral("-selection"), QStringLiteral("clipboard"), QStringLiteral("-o")});
     QTRY_VERIFY_WITH_TIMEOUT(reader.state() == QProcess::NotRunning, 20000);
     QCOMPARE(reader.exitCode(), 0);
     QCOMPARE(QString::fromUtf8(reader.readAllStandardOutput()), block);

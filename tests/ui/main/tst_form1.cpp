@@ -130,20 +130,25 @@ void TestForm1::controls_data()
     row("Combo4", QStringLiteral("Tout public"), 88, 280, 121, 21);
     row("Label4", QStringLiteral("Indexer les autres pages de mon site:"), 8, 320, 225, 17);
     row("Combo1", QStringLiteral("Oui"), 240, 320, 73, 21);
-    row("Label5", QStringLiteral("Les moteurs doivent revisiter mon site chaque:"), 8, 352, 297, 17);
+    row("Label5", QStringLiteral("Les moteurs doivent revisiter mon site chaque:"), 8, 352, 297,
+        17);
     row("Combo2", QStringLiteral("Semaine"), 240, 368, 73, 21);
     row("Check1", QStringLiteral("Check1"), 344, 48, 17, 17);
-    row("Label7", QStringLiteral("Je ne veux pas que les robots indexent la page o\u00f9 je place ce Meta tag "
-                                 "(remarque: ne pas choisir cette option pour votre page d'acceuil)."),
+    row("Label7",
+        QStringLiteral(
+            "Je ne veux pas que les robots indexent la page o\u00f9 je place ce Meta tag "
+            "(remarque: ne pas choisir cette option pour votre page d'acceuil)."),
         368, 48, 257, 57);
     row("Check2", QStringLiteral("Check2"), 344, 104, 17, 17);
     row("Label8", QStringLiteral("Ne pas indexer les images de mon site."), 368, 104, 225, 17);
     row("Check3", QString(), 344, 128, 17, 17);
-    row("Label9", QStringLiteral("Emp\u00eachez ma page de s'afficher dans des frames (remarque: "
-                                 "seulement si votre site poss\u00e8de des frames)."),
+    row("Label9",
+        QStringLiteral("Emp\u00eachez ma page de s'afficher dans des frames (remarque: "
+                       "seulement si votre site poss\u00e8de des frames)."),
         368, 128, 225, 49);
     row("Check4", QString(), 344, 168, 17, 33);
-    row("Label10", QStringLiteral("Ne pas stocker ma page dans la m\u00e9moire cache du navigateur internet."),
+    row("Label10",
+        QStringLiteral("Ne pas stocker ma page dans la m\u00e9moire cache du navigateur internet."),
         368, 176, 217, 41);
     row("Text6", QString(), 344, 224, 297, 169);
     row("Frame1", QString(), 8, 400, 633, 57);
@@ -228,11 +233,11 @@ void TestForm1::windowFrame()
 void TestForm1::tabOrder()
 {
     const QStringList forward = {
-        QStringLiteral("Text1"),  QStringLiteral("Text2"),    QStringLiteral("Text3"),
-        QStringLiteral("Text4"),  QStringLiteral("Combo1"),   QStringLiteral("Combo2"),
-        QStringLiteral("Text5"),  QStringLiteral("Check1"),   QStringLiteral("Check2"),
-        QStringLiteral("Check3"), QStringLiteral("Check4"),   QStringLiteral("Text6"),
-        QStringLiteral("Combo3"), QStringLiteral("Combo4"),   QStringLiteral("Command1"),
+        QStringLiteral("Text1"),    QStringLiteral("Text2"),    QStringLiteral("Text3"),
+        QStringLiteral("Text4"),    QStringLiteral("Combo1"),   QStringLiteral("Combo2"),
+        QStringLiteral("Text5"),    QStringLiteral("Check1"),   QStringLiteral("Check2"),
+        QStringLiteral("Check3"),   QStringLiteral("Check4"),   QStringLiteral("Text6"),
+        QStringLiteral("Combo3"),   QStringLiteral("Combo4"),   QStringLiteral("Command1"),
         QStringLiteral("Command2"), QStringLiteral("Command4"), QStringLiteral("Command5"),
     };
     child("Text1")->setFocus();
@@ -343,16 +348,18 @@ void TestForm1::textsFitTheirRectangles()
         caption.remove(u'&');
         const QSize needed = button->style()->sizeFromContents(
             QStyle::CT_PushButton, nullptr, fm.size(Qt::TextShowMnemonic, caption), button);
-        qInfo().noquote() << QStringLiteral("%1 \"%2\": %3")
-                                 .arg(button->objectName(), caption, resolved(button));
-        QVERIFY2(fm.horizontalAdvance(caption) + 8 <= button->width() && needed.height() <= button->height() + 8,
+        qInfo().noquote()
+            << QStringLiteral("%1 \"%2\": %3").arg(button->objectName(), caption, resolved(button));
+        QVERIFY2(fm.horizontalAdvance(caption) + 8 <= button->width()
+                     && needed.height() <= button->height() + 8,
                  qPrintable(QStringLiteral("%1 (%2)").arg(caption, resolved(button))));
     }
     for (QAction *action : m_window->menuBar()->actions()) {
         const QRect item = m_window->menuBar()->actionGeometry(action);
         QString caption = action->text();
         caption.remove(u'&');
-        QVERIFY(QFontMetrics(m_window->menuBar()->font()).horizontalAdvance(caption) <= item.width());
+        QVERIFY(QFontMetrics(m_window->menuBar()->font()).horizontalAdvance(caption)
+                <= item.width());
     }
 }
 
@@ -361,7 +368,7 @@ void TestForm1::checkBoxCaptionsHidden()
     for (const char *name : {"Check1", "Check2"}) {
         auto *box = child<QCheckBox>(name);
         const int captionStart = box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box)
-                                 + box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+            + box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
         QVERIFY(captionStart >= box->width());
     }
 }
@@ -382,9 +389,14 @@ void TestForm1::outputColours()
 void TestForm1::accessibleNames()
 {
     const std::pair<const char *, const char *> pairs[] = {
-        {"Text1", "Titre:"}, {"Text2", "Votre nom:"}, {"Text3", "Description :"},
-        {"Text4", "Mots clefs :"}, {"Text5", "Votre E-mail :"}, {"Combo3", "Langue:"},
-        {"Combo4", "Audiance:"}, {"Combo1", "Indexer les autres pages de mon site:"},
+        {"Text1", "Titre:"},
+        {"Text2", "Votre nom:"},
+        {"Text3", "Description :"},
+        {"Text4", "Mots clefs :"},
+        {"Text5", "Votre E-mail :"},
+        {"Combo3", "Langue:"},
+        {"Combo4", "Audiance:"},
+        {"Combo1", "Indexer les autres pages de mon site:"},
         {"Combo2", "Les moteurs doivent revisiter mon site chaque:"},
         {"Check2", "Ne pas indexer les images de mon site."},
     };
@@ -419,9 +431,9 @@ void TestForm1::typedLineBreakIsCrLf()
 void TestForm1::lengthLimits_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("typed");   // typed key by key; '\n' is Enter
-    QTest::addColumn<QString>("pasted");  // then pasted at the end
-    QTest::addColumn<int>("length");      // length of the resulting Text
+    QTest::addColumn<QString>("typed"); // typed key by key; '\n' is Enter
+    QTest::addColumn<QString>("pasted"); // then pasted at the end
+    QTest::addColumn<int>("length"); // length of the resulting Text
 
     const QString a199 = QString(199, u'a');
     QTest::newRow("Text3 refuses the 201st character")
@@ -440,8 +452,7 @@ void TestForm1::lengthLimits_data()
         << "Text4" << QString(10, u'k') << QString(500, u'y') << 400;
     QTest::newRow("Text1 has no limit")
         << "Text1" << QString(50, u't') << QString(3000, u'z') << 3050;
-    QTest::newRow("Text6 has no limit")
-        << "Text6" << QString() << QString(5000, u'o') << 5000;
+    QTest::newRow("Text6 has no limit") << "Text6" << QString() << QString(5000, u'o') << 5000;
 }
 
 void TestForm1::lengthLimits()
@@ -468,7 +479,7 @@ void TestForm1::lengthLimits()
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     }
     const QString text = qobject_cast<QLineEdit *>(box) ? static_cast<QLineEdit *>(box)->text()
-                                                         : static_cast<MultiLineBox *>(box)->text();
+                                                        : static_cast<MultiLineBox *>(box)->text();
     QCOMPARE(text.size(), length);
     QVERIFY(!text.endsWith(u'\r'));
 }
@@ -503,20 +514,28 @@ void TestForm1::enterKey_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
     QTest::addColumn<QString>("pressed"); // the button Enter presses, if any
-    QTest::addColumn<bool>("newLine");    // whether the focused box gets a line break
+    QTest::addColumn<bool>("newLine"); // whether the focused box gets a line break
 
     const int none = Qt::NoModifier;
     const int keypad = Qt::KeypadModifier;
-    QTest::newRow("Return presses Command1") << "Command1" << int(Qt::Key_Return) << none << "Command1" << false;
-    QTest::newRow("keypad Enter presses Command2") << "Command2" << int(Qt::Key_Enter) << keypad << "Command2" << false;
-    QTest::newRow("Return presses Command4") << "Command4" << int(Qt::Key_Return) << none << "Command4" << false;
-    QTest::newRow("Return presses Command5") << "Command5" << int(Qt::Key_Return) << none << "Command5" << false;
+    QTest::newRow("Return presses Command1")
+        << "Command1" << int(Qt::Key_Return) << none << "Command1" << false;
+    QTest::newRow("keypad Enter presses Command2")
+        << "Command2" << int(Qt::Key_Enter) << keypad << "Command2" << false;
+    QTest::newRow("Return presses Command4")
+        << "Command4" << int(Qt::Key_Return) << none << "Command4" << false;
+    QTest::newRow("Return presses Command5")
+        << "Command5" << int(Qt::Key_Return) << none << "Command5" << false;
     QTest::newRow("Ctrl+Return presses no button")
         << "Command1" << int(Qt::Key_Return) << int(Qt::ControlModifier) << QString() << false;
-    QTest::newRow("Return in a one-line field presses none") << "Text2" << int(Qt::Key_Return) << none << QString() << false;
-    QTest::newRow("Return in a list presses none") << "Combo4" << int(Qt::Key_Return) << none << QString() << false;
-    QTest::newRow("Return in Text3 breaks the line") << "Text3" << int(Qt::Key_Return) << none << QString() << true;
-    QTest::newRow("keypad Enter in Text6 breaks the line") << "Text6" << int(Qt::Key_Enter) << keypad << QString() << true;
+    QTest::newRow("Return in a one-line field presses none")
+        << "Text2" << int(Qt::Key_Return) << none << QString() << false;
+    QTest::newRow("Return in a list presses none")
+        << "Combo4" << int(Qt::Key_Return) << none << QString() << false;
+    QTest::newRow("Return in Text3 breaks the line")
+        << "Text3" << int(Qt::Key_Return) << none << QString() << true;
+    QTest::newRow("keypad Enter in Text6 breaks the line")
+        << "Text6" << int(Qt::Key_Enter) << keypad << QString() << true;
 }
 
 void TestForm1::enterKey()
@@ -529,8 +548,9 @@ void TestForm1::enterKey()
 
     std::vector<std::pair<QString, std::unique_ptr<QSignalSpy>>> spies;
     for (const char *name : {"Command1", "Command2", "Command4", "Command5"})
-        spies.emplace_back(QString::fromLatin1(name),
-                           std::make_unique<QSignalSpy>(child<QPushButton>(name), &QPushButton::clicked));
+        spies.emplace_back(
+            QString::fromLatin1(name),
+            std::make_unique<QSignalSpy>(child<QPushButton>(name), &QPushButton::clicked));
     QWidget *target = child(focus.toLatin1().constData());
     auto *box = qobject_cast<MultiLineBox *>(target);
     const QString before = box ? box->text() : QString();

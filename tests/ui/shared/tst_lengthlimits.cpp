@@ -29,7 +29,7 @@ void enter(QWidget *box, QWidget *target, Way way, const QString &text, int repl
     if (way == Way::Paste)
         QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
     if (way == Way::ContextMenu) {
-        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, { 2, 2 },
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, {2, 2},
                                     target->mapToGlobal(QPoint(2, 2)));
         QApplication::sendEvent(target, &menuEvent);
         QMenu *menu = box->findChild<QMenu *>();
@@ -149,8 +149,8 @@ void TestLengthLimits::keepsWholeCharacters()
     const TagTemplates templates;
     const QByteArray line = "\r\n" + (multi ? templates.Text11 : templates.Text12).toUtf8()
         + text.toUtf8() + templates.Text8.toUtf8() + "\r\n";
-    const QByteArray block
-        = window.findChild<MultiLineBox *>(QStringLiteral("Text6"))->text().toUtf8();
+    const QByteArray block =
+        window.findChild<MultiLineBox *>(QStringLiteral("Text6"))->text().toUtf8();
     QVERIFY(block.contains(line));
     window.findChild<QPushButton *>(QStringLiteral("Command4"))->click();
     QCOMPARE(QApplication::clipboard()->mimeData()->data(QStringLiteral("text/plain")), block);

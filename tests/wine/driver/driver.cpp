@@ -32,10 +32,12 @@ const char PathKey[] = "SOFTWARE\\Microsoft\\Shared Tools\\MSINFO";
 
 std::string utf8(const std::wstring &text)
 {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0,
+                                           nullptr, nullptr);
     std::string bytes(std::size_t(length > 0 ? length : 0), '\0');
     if (length > 0)
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), bytes.data(), length, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), bytes.data(), length,
+                            nullptr, nullptr);
     return bytes;
 }
 
@@ -89,17 +91,15 @@ private:
 class ProbingRegistry : public platform::Registry
 {
 public:
-    ProbingRegistry(platform::Registry &real, Checks &checks)
-        : m_real(real)
-        , m_checks(checks)
-    {
-    }
+    ProbingRegistry(platform::Registry &real, Checks &checks) : m_real(real), m_checks(checks) { }
 
-    platform::RegStatus openKey(platform::RegRoot root, const std::string &subKey, std::uint32_t options,
-                                std::uint32_t access, platform::RegKey &key) override
+    platform::RegStatus openKey(platform::RegRoot root, const std::string &subKey,
+                                std::uint32_t options, std::uint32_t access,
+                                platform::RegKey &key) override
     {
         const platform::RegStatus status = m_real.openKey(root, subKey, options, access, key);
-        std::printf("# open \"%s\" access 0x%X: %ld\n", subKey.c_str(), unsigned(access), long(status));
+        std::printf("# open \"%s\" access 0x%X: %ld\n", subKey.c_str(), unsigned(access),
+                    long(status));
         if (status == ERROR_SUCCESS) {
             const auto handle = reinterpret_cast<HKEY>(key);
             const LSTATUS write = RegSetValueExA(handle, "QuilloraProbe", 0, REG_SZ,
@@ -113,19 +113,23 @@ public:
         return status;
     }
 
-    platform::RegStatus queryValue(platform::RegKey key, const std::string &valueName, std::uint32_t &type,
-                                   unsigned char *data, std::uint32_t &size) override
+    platform::RegStatus queryValue(platform::RegKey key, const std::string &valueName,
+                                   std::uint32_t &type, unsigned char *data,
+                                   std::uint32_t &size) override
     {
         const std::uint32_t capacity = size;
         const platform::RegStatus status = m_real.queryValue(key, valueName, type, data, size);
-        std::printf("# query \"%s\" into %u bytes: %ld, type %u, %u bytes\n", valueName.c_str(), unsigned(capacity),
-                    long(status), unsigned(type), unsigned(size));
+        std::printf("# query \"%s\" into %u bytes: %ld, type %u, %u bytes\n", valueName.c_str(),
+                    unsigned(capacity), long(status), unsigned(type), unsigned(size));
         return status;
     }
 
     platform::RegStatus closeKey(platform::RegKey key) override { return m_real.closeKey(key); }
 
-    std::string ansiToUtf8(std::string_view bytes) const override { return m_real.ansiToUtf8(bytes); }
+    std::string ansiToUtf8(std::string_view bytes) const override
+    {
+        return m_real.ansiToUtf8(bytes);
+    }
 
 private:
     platform::Registry &m_real;
@@ -136,10 +140,7 @@ private:
 class RecordingSystem : public platform::System
 {
 public:
-    explicit RecordingSystem(platform::System &real)
-        : m_real(real)
-    {
-    }
+    explicit RecordingSystem(platform::System &real) : m_real(real) { }
 
     bool isPlainFile(const std::string &path) override
     {
@@ -170,26 +171,31 @@ class ReadOnlyKey
 public:
     explicit ReadOnlyKey(const std::string &name)
     {
-        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide(name).c_str(), 0, READ_CONTROL | WRITE_DAC, &m_key)
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, wide(name).c_str(), 0, READ_CONTROL | WRITE_DAC,
+                          &m_key)
             != ERROR_SUCCESS)
             return;
         DWORD size = 0;
         RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, nullptr, &size);
         m_saved.resize(size);
-        if (RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, m_saved.data(), &size) != ERROR_SUCCESS)
+        if (RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, m_saved.data(), &size)
+            != ERROR_SUCCESS)
             return;
 
         SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
         PSID everyone = nullptr;
-        if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone))
+        if (!AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0,
+                                      &everyone))
             return;
         std::vector<BYTE> acl(sizeof(ACL) + sizeof(ACCESS_ALLOWED_ACE) + GetLengthSid(everyone));
         const auto dacl = reinterpret_cast<PACL>(acl.data());
         SECURITY_DESCRIPTOR descriptor;
-        if (InitializeAcl(dacl, DWORD(acl.size()), ACL_REVISION) && AddAccessAllowedAce(dacl, ACL_REVISION, KEY_READ, everyone)
+        if (InitializeAcl(dacl, DWORD(acl.size()), ACL_REVISION)
+            && AddAccessAllowedAce(dacl, ACL_REVISION, KEY_READ, everyone)
             && InitializeSecurityDescriptor(&descriptor, SECURITY_DESCRIPTOR_REVISION)
             && SetSecurityDescriptorDacl(&descriptor, TRUE, dacl, FALSE))
-            m_locked = RegSetKeySecurity(m_key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
+            m_locked =
+                RegSetKeySecurity(m_key, DACL_SECURITY_INFORMATION, &descriptor) == ERROR_SUCCESS;
         FreeSid(everyone);
     }
     ~ReadOnlyKey()
@@ -228,8 +234,8 @@ bool sameFile(const std::string &a, const std::string &b)
 
 std::string readFile(const std::string &path)
 {
-    const HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = CreateFileW(wide(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return {};
     std::string content(65536, '\0');
@@ -240,20 +246,24 @@ std::string readFile(const std::string &path)
     return content;
 }
 
-int runGet(const std::vector<std::string> &positional, std::map<std::string, std::string> &options, Checks &checks)
+int runGet(const std::vector<std::string> &positional, std::map<std::string, std::string> &options,
+           Checks &checks)
 {
     if (positional.size() != 2)
         return 2;
     ProbingRegistry registry(platform::systemRegistry(), checks);
     std::string text;
-    const bool result = GetKeyValue(registry, platform::RegRoot::LocalMachine, positional[0], positional[1], text);
+    const bool result =
+        GetKeyValue(registry, platform::RegRoot::LocalMachine, positional[0], positional[1], text);
     std::printf("# GetKeyValue gave %s, %s\n", result ? "true" : "false", shown(text).c_str());
     if (options.count("result"))
-        checks.check(result == (options["result"] == "true"), "GetKeyValue gives " + options["result"]);
+        checks.check(result == (options["result"] == "true"),
+                     "GetKeyValue gives " + options["result"]);
     if (options.count("text"))
         checks.check(text == options["text"], "the text is " + shown(options["text"]));
     if (options.count("length"))
-        checks.check(text.size() == std::stoul(options["length"]), "the text is " + options["length"] + " bytes long");
+        checks.check(text.size() == std::stoul(options["length"]),
+                     "the text is " + options["length"] + " bytes long");
     return -1;
 }
 
@@ -268,21 +278,26 @@ int runStart(std::map<std::string, std::string> &options, Checks &checks)
         if (status == ERROR_SUCCESS)
             RegCloseKey(key);
         checks.check(status == ERROR_ACCESS_DENIED,
-                     "opening it with reading and writing rights (0x2003F) is refused (" + std::to_string(status) + ")");
+                     "opening it with reading and writing rights (0x2003F) is refused ("
+                         + std::to_string(status) + ")");
     }
 
-    const HANDLE markerStarted = CreateEventW(nullptr, TRUE, FALSE, L"Local\\QuilloraMarkerStarted");
-    const HANDLE markerRelease = CreateEventW(nullptr, TRUE, FALSE, L"Local\\QuilloraMarkerRelease");
+    const HANDLE markerStarted =
+        CreateEventW(nullptr, TRUE, FALSE, L"Local\\QuilloraMarkerStarted");
+    const HANDLE markerRelease =
+        CreateEventW(nullptr, TRUE, FALSE, L"Local\\QuilloraMarkerRelease");
     ProbingRegistry registry(platform::systemRegistry(), checks);
     RecordingSystem system(platform::systemServices());
     std::vector<std::string> messages;
-    StartSysInfo(registry, system, [&messages](const std::string &text) { messages.push_back(text); });
+    StartSysInfo(registry, system,
+                 [&messages](const std::string &text) { messages.push_back(text); });
     std::printf("# file tests %s, starts %s, messages %s\n", shown(system.fileTests).c_str(),
                 shown(system.starts).c_str(), shown(messages).c_str());
 
     if (options.count("started")) {
         const std::string &path = options["started"];
-        checks.check(system.starts == std::vector<std::string>{path} && system.started, "started " + shown(path));
+        checks.check(system.starts == std::vector<std::string>{path} && system.started,
+                     "started " + shown(path));
         checks.check(messages.empty(), "no message");
         if (system.started && system.starts == std::vector<std::string>{path}) {
             // StartSysInfo has returned while the marker still waits for us.
@@ -293,14 +308,17 @@ int runStart(std::map<std::string, std::string> &options, Checks &checks)
             const std::size_t second = report.find('\n') + 1;
             const std::string module = report.substr(second, report.find('\n', second) - second);
             checks.check(sameFile(module, path), "the program that runs is the one at that path");
-            checks.check(commandLine == "\"" + path + "\"", "its command line is its path, quoted once");
+            checks.check(commandLine == "\"" + path + "\"",
+                         "its command line is its path, quoted once");
             SetEvent(markerRelease);
         }
     }
     if (options.count("message"))
-        checks.check(messages == std::vector<std::string>{Message} && !system.started, "the message, nothing started");
+        checks.check(messages == std::vector<std::string>{Message} && !system.started,
+                     "the message, nothing started");
     if (options.count("attempt"))
-        checks.check(system.starts == std::vector<std::string>{options["attempt"]} && !system.started,
+        checks.check(system.starts == std::vector<std::string>{options["attempt"]}
+                         && !system.started,
                      "a start of " + shown(options["attempt"]) + " failed");
     if (options.count("noattempt"))
         checks.check(system.starts.empty(), "no start tried");
@@ -341,9 +359,11 @@ int wmain(int argc, wchar_t **argv)
     else if (command == "start" && positional.empty())
         status = runStart(options, checks);
     if (status == 2) {
-        std::fprintf(stderr, "usage: sysinfo_driver get KEY VALUE [result=..] [text=..] [length=..]\n"
-                             "       sysinfo_driver start [started=PATH] [message] [attempt=PATH] [noattempt]"
-                             " [filetest=PATH] [nofiletest] [readonly]\n");
+        std::fprintf(
+            stderr,
+            "usage: sysinfo_driver get KEY VALUE [result=..] [text=..] [length=..]\n"
+            "       sysinfo_driver start [started=PATH] [message] [attempt=PATH] [noattempt]"
+            " [filetest=PATH] [nofiletest] [readonly]\n");
         return 2;
     }
     return checks.finish();
