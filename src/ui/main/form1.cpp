@@ -103,10 +103,6 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::F
     output.setColor(QPalette::Text, OutputTextColour);
     m_ui->Text6->setPalette(output);
 
-    // A typed text stays as typed: no completion, nothing added to the list.
-    for (QComboBox *list : {m_ui->Combo1, m_ui->Combo2, m_ui->Combo3, m_ui->Combo4})
-        list->setCompleter(nullptr);
-
     // Screen readers announce each field by the label beside it.
     for (QLabel *label : m_ui->client->findChildren<QLabel *>()) {
         if (QWidget *field = label->buddy())

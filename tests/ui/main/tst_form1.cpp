@@ -2,6 +2,7 @@
 #include "modalwatch.h"
 #include "multilinebox.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -576,6 +577,15 @@ void TestForm1::freeListText()
     QCOMPARE(language->count(), 8);
     QTest::mouseClick(child("Command1"), Qt::LeftButton);
     QVERIFY(!output().contains(QLatin1String("Content-Language")));
+
+    // The popup, built on first opening, still offers every entry.
+    language->showPopup();
+    QAbstractItemView *popup = language->view();
+    QTRY_VERIFY(popup->isVisible());
+    QTest::keyClick(popup, Qt::Key_End);
+    QTest::keyClick(popup, Qt::Key_Return);
+    QTRY_VERIFY(!popup->isVisible());
+    QCOMPARE(language->currentText(), language->itemText(7));
 }
 
 void TestForm1::generateReadsTheFormAsStarted()
