@@ -1,10 +1,19 @@
 #include "editablelist.h"
 
+#include <QApplication>
+#include <QCompleter>
 #include <QLineEdit>
 
 EditableList::EditableList(QWidget *parent) : QComboBox(parent)
 {
+    // QComboBox::setLineEdit builds a completer on the list's entries for a
+    // line edit that has none, and a line edit that comes with one keeps
+    // it. The lists all lend their line edit the same idle completer and
+    // take it back below: one completer is built for all of them, not one
+    // each to be dropped at once.
+    static QCompleter *const lent = new QCompleter(qApp);
     auto *edit = new QLineEdit(this);
+    edit->setCompleter(lent);
     // As setEditable does it.
     edit->setPalette(palette());
     setLineEdit(edit);
