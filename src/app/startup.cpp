@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 namespace {
@@ -59,7 +60,9 @@ StartupReport prepareApplication(QApplication &app)
     // The window icon is the program's own copy of the pictures it installs
     // into the hicolor theme. Looking the icon up in the theme instead would
     // read the theme's index and test each of its folders, and those of the
-    // themes it inherits, on every start.
-    QApplication::setWindowIcon(bundledIcon());
+    // themes it inherits, on every start. It is decoded once the event loop
+    // runs, after the first window has shown, which then takes it like any
+    // window shown later.
+    QTimer::singleShot(0, &app, [] { QApplication::setWindowIcon(bundledIcon()); });
     return report;
 }

@@ -3,8 +3,9 @@
 class QApplication;
 
 // What the program sets up once, before its first window: the application's
-// names for the desktop, Qt's own texts in French and the window icon. The
-// tests call it too, so that they run under the program's own set-up.
+// names for the desktop and Qt's own texts in French; the window icon follows
+// once the event loop runs. The tests call it too, so that they run under the
+// program's own set-up.
 struct StartupReport
 {
     // False when Qt's French translation is not installed: Qt's own texts

@@ -29,6 +29,7 @@ private:
 void TestStartup::initTestCase()
 {
     m_report = prepareApplication(*qApp);
+    QTRY_VERIFY(!QApplication::windowIcon().isNull());
 }
 
 void TestStartup::contextMenuIsFrench_data()
