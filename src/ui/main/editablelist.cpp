@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCompleter>
 #include <QLineEdit>
+#include <QPointer>
 
 EditableList::EditableList(QWidget *parent) : QComboBox(parent)
 {
@@ -11,7 +12,9 @@ EditableList::EditableList(QWidget *parent) : QComboBox(parent)
     // it. The lists all lend their line edit the same idle completer and
     // take it back below: one completer is built for all of them, not one
     // each to be dropped at once.
-    static QCompleter *const lent = new QCompleter(qApp);
+    static QPointer<QCompleter> lent;
+    if (!lent)
+        lent = new QCompleter(qApp);
     auto *edit = new QLineEdit(this);
     edit->setCompleter(lent);
     // As setEditable does it.
