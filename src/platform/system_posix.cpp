@@ -29,9 +29,7 @@ void resetProcessState()
     sigset_t none;
     sigemptyset(&none);
     sigprocmask(SIG_SETMASK, &none, nullptr);
-    struct sigaction byDefault
-    {
-    };
+    struct sigaction byDefault = {};
     byDefault.sa_handler = SIG_DFL;
     for (int signal = 1; signal < NSIG; ++signal)
         sigaction(signal, &byDefault, nullptr); // some cannot be changed: no matter
@@ -42,9 +40,7 @@ void resetProcessState()
 
 bool isExecutableFile(const std::string &path)
 {
-    struct stat info
-    {
-    };
+    struct stat info = {};
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
         && ::access(path.c_str(), X_OK) == 0;
 }

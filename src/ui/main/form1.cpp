@@ -104,10 +104,8 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::F
     m_ui->Text6->setPalette(output);
 
     // Screen readers announce each field by the label beside it.
-    for (QLabel *label : m_ui->client->findChildren<QLabel *>()) {
-        if (QWidget *field = label->buddy())
-            labelField(label, field);
-    }
+    for (const QLabel *label : m_ui->client->findChildren<QLabel *>())
+        nameBuddyAfterLabel(label);
 
     connect(m_ui->fd, &QAction::triggered, this, guarded(this, [this] { copyNotice(); }));
     connect(m_ui->quit, &QAction::triggered, this, guarded(this, [this] { quit(); }));

@@ -4,10 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 
-void labelField(QLabel *label, QWidget *field)
+void nameBuddyAfterLabel(const QLabel *label)
 {
-    // A label without an ampersand grabs no access key from its buddy.
-    label->setBuddy(field);
+    QWidget *field = label->buddy();
+    if (!field)
+        return;
     field->setAccessibleName(label->text());
     if (auto *list = qobject_cast<QComboBox *>(field); list && list->lineEdit())
         list->lineEdit()->setAccessibleName(label->text());
