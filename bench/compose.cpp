@@ -2,7 +2,7 @@
 // into a QString reserved to the block's exact length. Every iteration times
 // both, one after the other and in turns, so the noise of the machine falls
 // on both alike; the ratio is what to read.
-#include "tagcomposer.h"
+#include "compose/tagcomposer.h"
 
 #include <benchmark/benchmark.h>
 

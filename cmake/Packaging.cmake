@@ -4,7 +4,7 @@
 # quillora-<version>-win64.zip from the same install rules.
 
 set(CPACK_PACKAGE_NAME quillora)
-set(CPACK_PACKAGE_VENDOR "The Quillora developers")
+set(CPACK_PACKAGE_VENDOR "${QUILLORA_VENDOR}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "HTML meta tag generator for web pages")
 set(CPACK_PACKAGE_DESCRIPTION

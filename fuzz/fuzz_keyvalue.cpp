@@ -1,6 +1,6 @@
 // Fuzzes the decoding of a registry value into text: the first byte is the
 // value type, the rest its data, cut to the reader's buffer.
-#include "sysinfo_registry.h"
+#include "ui/about/sysinfo_registry.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,8 +1,8 @@
 // The entry point, above everything it starts: start-up first, then the main
 // window, then Qt's event loop until the last window has closed.
-#include "form1.h"
-#include "startup.h"
-#include "windowslot.h"
+#include "app/startup.h"
+#include "app/windowslot.h"
+#include "ui/main/form1.h"
 
 #include <QApplication>
 

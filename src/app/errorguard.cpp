@@ -1,4 +1,4 @@
-#include "errorguard.h"
+#include "app/errorguard.h"
 
 void reportCommandFailure(QWidget *parent, const QString &what)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "commanderror.h"
-#include "messagebox.h"
+#include "app/commanderror.h"
+#include "app/messagebox.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "messagebox.h"
+#include "app/messagebox.h"
 
-#include "appinfo.h"
+#include "app/appinfo.h"
 
 #include <QMessageBox>
 

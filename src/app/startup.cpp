@@ -1,8 +1,9 @@
-#include "startup.h"
+#include "app/startup.h"
 
-#include "appinfo.h"
+#include "app/appinfo.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QTimer>
@@ -10,21 +11,17 @@
 
 namespace {
 
-// The sizes a window manager draws a window's icon at: title bars and task
-// bars from 16 to 24 pixels, window switchers from 32 to 64. The program
-// carries these alone: on X11 every size of the window icon is decoded and
-// sent to the server in _NET_WM_ICON before the window shows, and the
-// desktop takes the larger ones and the scalable one from the icon theme,
-// through the desktop entry the window names.
-constexpr int IconSizes[] = {16, 24, 32, 48, 64};
-
+// The window icon: the build bundles a picture for each size a window
+// manager draws, one folder each, named after its size.
 QIcon bundledIcon()
 {
     QIcon icon;
-    for (int size : IconSizes) {
-        icon.addFile(
-            QStringLiteral(":/icons/%1x%1/%2.png").arg(size).arg(QLatin1String(ApplicationId)),
-            QSize(size, size));
+    const QDir icons(QStringLiteral(":/icons"));
+    for (const QString &folder : icons.entryList(QDir::Dirs)) {
+        const int size = folder.section(QLatin1Char('x'), 0, 0).toInt();
+        icon.addFile(icons.filePath(folder + QLatin1Char('/') + QLatin1String(ApplicationId)
+                                    + QLatin1String(".png")),
+                     QSize(size, size));
     }
     return icon;
 }

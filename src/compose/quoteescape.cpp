@@ -1,4 +1,4 @@
-#include "quoteescape.h"
+#include "compose/quoteescape.h"
 
 namespace {
 

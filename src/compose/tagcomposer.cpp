@@ -1,6 +1,6 @@
-#include "tagcomposer.h"
+#include "compose/tagcomposer.h"
 
-#include "quoteescape.h"
+#include "compose/quoteescape.h"
 
 namespace {
 

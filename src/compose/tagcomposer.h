@@ -1,7 +1,7 @@
 #pragma once
 
-#include "tagrequest.h"
-#include "tagtemplates.h"
+#include "compose/tagrequest.h"
+#include "compose/tagtemplates.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tagtemplates.h"
+#include "compose/tagtemplates.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "tagtemplates.h"
+#include "compose/tagtemplates.h"
 
 const std::array<TemplateField, 18> TemplateFields{
     &TagTemplates::Text7,  &TagTemplates::Text8,  &TagTemplates::Text9,  &TagTemplates::Text10,

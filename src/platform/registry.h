@@ -6,8 +6,8 @@
 
 // The part of the Windows registry the about dialog reads, as an interface:
 // the Win32 functions RegOpenKeyExA, RegQueryValueExA and RegCloseKey with
-// their status codes, value types and buffer sizes. Only Windows has one;
-// the tests of the reader bring their own.
+// their status codes, value types and buffer sizes. Windows has one; on
+// other systems it holds no key. The tests of the reader bring their own.
 namespace platform {
 
 // Predefined roots. The Windows backend maps them to the real handles (on
@@ -19,6 +19,7 @@ enum class RegRoot : std::uint32_t {
 // Win32 status codes: any other than success is a failure to the reader.
 using RegStatus = long;
 inline constexpr RegStatus ErrorSuccess = 0;
+inline constexpr RegStatus ErrorFileNotFound = 2;
 
 // KEY_READ: all an ordinary user may ask of HKEY_LOCAL_MACHINE.
 inline constexpr std::uint32_t KeyRead = 0x20019;
@@ -63,9 +64,7 @@ public:
     virtual std::string ansiToUtf8(std::string_view bytes) const = 0;
 };
 
-#ifdef _WIN32
-// The registry of Windows.
+// The registry of the system the program runs on.
 Registry &systemRegistry();
-#endif
 
 } // namespace platform

@@ -1,5 +1,5 @@
-#include "registry.h"
-#include "windows_text.h"
+#include "platform/registry.h"
+#include "platform/windows_text.h"
 
 #include <windows.h>
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 
-// The two services of the operating system the registry reader needs besides
-// the registry: the test for a plain file and the start of a program.
+// The services of the operating system the program uses besides the
+// registry: the desktop colour, the test for a plain file, the search for
+// the system-information tool and the start of a program. Each system has
+// one (systemServices()); the tests bring their own.
 namespace platform {
 
 // A service of the operating system failed.
@@ -28,11 +32,17 @@ public:
     // the focus, and returns without waiting for it. Throws Error when it
     // cannot be started: an empty path, no such file, not a program.
     virtual void startProgram(const std::string &path) = 0;
+
+    // The desktop colour of the user's scheme as 0xRRGGBB. Nothing where
+    // the system has none.
+    virtual std::optional<std::uint32_t> desktopColour() const { return std::nullopt; }
+
+    // The full path of a system-information tool found without the
+    // registry. Nothing where the system offers none that way.
+    virtual std::optional<std::string> findSysInfoTool() const { return std::nullopt; }
 };
 
-#ifdef _WIN32
-// The services of Windows.
+// The services of the system the program runs on.
 System &systemServices();
-#endif
 
 } // namespace platform

@@ -1,4 +1,6 @@
-#include "system_posix.h"
+#include "platform/system_posix.h"
+
+#include "platform/registry.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -7,6 +9,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -122,6 +125,56 @@ void startProgram(const std::string &path)
         fail("cannot start " + path, error);
     if (got < 0)
         fail("cannot start " + path, errno);
+}
+
+namespace {
+
+class PosixSystem : public System
+{
+public:
+    bool isPlainFile(const std::string &path) override
+    {
+        struct stat info = {};
+        return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    }
+
+    void startProgram(const std::string &path) override { platform::startProgram(path); }
+
+    std::optional<std::string> findSysInfoTool() const override
+    {
+        return platform::findSysInfoTool(std::getenv("PATH"));
+    }
+};
+
+// A POSIX system keeps no registry: every key is missing.
+class NoRegistry : public Registry
+{
+public:
+    RegStatus openKey(RegRoot, const std::string &, std::uint32_t, std::uint32_t, RegKey &) override
+    {
+        return ErrorFileNotFound;
+    }
+    RegStatus queryValue(RegKey, const std::string &, std::uint32_t &, unsigned char *,
+                         std::uint32_t &) override
+    {
+        return ErrorFileNotFound;
+    }
+    RegStatus closeKey(RegKey) override { return ErrorSuccess; }
+    std::string ansiToUtf8(std::string_view bytes) const override { return std::string(bytes); }
+};
+
+} // namespace
+
+System &systemServices()
+{
+    static PosixSystem system;
+    return system;
+}
+
+Registry &systemRegistry()
+{
+    static NoRegistry registry;
+    return registry;
 }
 
 } // namespace platform

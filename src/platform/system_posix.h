@@ -1,11 +1,12 @@
 #pragma once
 
-#include "system.h"
+#include "platform/system.h"
 
 #include <optional>
 #include <string>
 
-// The system-information tool of a POSIX system and the start of a program.
+// How a POSIX system finds its system-information tool and starts a
+// program, behind systemServices(); here for their tests.
 // A path here is the file system's bytes, UTF-8 or not, and is handed on as
 // it is. Qt's file names are Unicode: a byte that is not UTF-8 becomes
 // U+FFFD and the name no longer names the file (QStandardPaths finds no tool

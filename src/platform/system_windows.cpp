@@ -1,5 +1,5 @@
-#include "system.h"
-#include "windows_text.h"
+#include "platform/system.h"
+#include "platform/windows_text.h"
 
 #include <windows.h>
 
@@ -46,6 +46,12 @@ public:
             fail(path, GetLastError());
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
+    }
+
+    std::optional<std::uint32_t> desktopColour() const override
+    {
+        const COLORREF c = GetSysColor(COLOR_BACKGROUND);
+        return std::uint32_t(GetRValue(c)) << 16 | std::uint32_t(GetGValue(c)) << 8 | GetBValue(c);
     }
 };
 

@@ -1,5 +1,5 @@
-#include "commanderror.h"
-#include "errorguard.h"
+#include "app/commanderror.h"
+#include "app/errorguard.h"
 #include "modalwatch.h"
 
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // The program's own start-up, run before any window: Qt's texts in French,
 // the desktop names and the window icon.
-#include "form1.h"
-#include "startup.h"
+#include "app/startup.h"
+#include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,12 +2,12 @@
 // window comes up, generates its block, and the about dialog opens and
 // closes. Only the dialog's place may differ from X11, as Wayland clients
 // cannot place their windows.
-#include "form1.h"
-#include "frmabout.h"
-#include "multilinebox.h"
-#include "startup.h"
-#include "tagcomposer.h"
-#include "windowslot.h"
+#include "app/startup.h"
+#include "app/windowslot.h"
+#include "compose/tagcomposer.h"
+#include "ui/about/frmabout.h"
+#include "ui/main/form1.h"
+#include "ui/shared/multilinebox.h"
 
 #include <QApplication>
 #include <QLineEdit>

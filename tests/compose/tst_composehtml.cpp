@@ -1,7 +1,7 @@
 // Every generated block, whatever the user typed, must parse as exactly the
 // meta elements and comments it is meant to hold, and give back the user's
 // texts from their content attributes. Checked with a real HTML5 parser.
-#include "tagcomposer.h"
+#include "compose/tagcomposer.h"
 
 #include <QRandomGenerator>
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "tagcomposer.h"
+#include "compose/tagcomposer.h"
 
 #include <QTest>
 

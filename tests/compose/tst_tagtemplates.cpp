@@ -1,4 +1,4 @@
-#include "tagtemplates.h"
+#include "compose/tagtemplates.h"
 
 #include <QTest>
 

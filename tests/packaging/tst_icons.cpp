@@ -79,7 +79,7 @@ private slots:
     void applicationIconPng_data()
     {
         QTest::addColumn<int>("size");
-        for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        for (int size : {QUILLORA_ICON_SIZES})
             QTest::addRow("%dx%d", size, size) << size;
     }
 

@@ -1,6 +1,6 @@
-#include "contrast.h"
-#include "form1.h"
-#include "frmabout.h"
+#include "ui/about/frmabout.h"
+#include "ui/main/form1.h"
+#include "ui/shared/contrast.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,13 +1,14 @@
-#include "frmabout.h"
+#include "ui/about/frmabout.h"
 #include "ui_frmabout.h"
 
-#include "appinfo.h"
-#include "classicfonts.h"
-#include "errorguard.h"
-#include "messagebox.h"
-#include "sysinfo.h"
-#include "twips.h"
+#include "app/appinfo.h"
+#include "app/errorguard.h"
+#include "app/messagebox.h"
+#include "ui/about/sysinfo.h"
+#include "ui/shared/classicfonts.h"
+#include "ui/shared/twips.h"
 
+#include <QGuiApplication>
 #include <QWindow>
 
 using namespace Qt::StringLiterals;
@@ -16,15 +17,13 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui:
 {
     mapClassicFonts();
     m_ui->setupUi(this);
-#ifdef Q_OS_WIN
     // Windows draws an unowned dialog window with the fixed dialog frame.
-    constexpr Qt::WindowFlags kind = Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint;
-#else
-    // An ordinary top-level window: on X11 Qt ties every dialog window to the
-    // main window (WM_TRANSIENT_FOR), and window managers then keep it above
-    // the form.
-    constexpr Qt::WindowFlags kind = Qt::Window;
-#endif
+    // Elsewhere an ordinary top-level window: on X11 Qt ties every dialog
+    // window to the main window (WM_TRANSIENT_FOR), and window managers then
+    // keep it above the form.
+    const Qt::WindowFlags kind = QGuiApplication::platformName() == u"windows"_s
+        ? Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint
+        : Qt::Window;
     // Only a close box, no minimise or maximise box.
     setWindowFlags(kind | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowCloseButtonHint);

@@ -1,4 +1,4 @@
-#include "separatorline.h"
+#include "ui/about/separatorline.h"
 
 #include <QPainter>
 

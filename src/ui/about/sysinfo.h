@@ -17,8 +17,8 @@ inline constexpr char SysInfoUnavailableMessage[] =
 // Finds the tool and starts it without waiting. Two sources name it, asked
 // in this order: the full path of the program, started as it is, then the
 // folder that holds MSINFO32.EXE, whose file is started when a plain file is
-// there. Windows records both in its registry (sysinfo_registry.h). On POSIX
-// the first is the first of hardinfo, kinfocenter and lshw-gtk found on PATH
-// and the second has nothing to offer. Any failure ends in the one message;
-// nothing is thrown.
+// there. Windows records both in its registry (sysinfo_registry.h). A POSIX
+// system has no registry; there the tool is the first of hardinfo,
+// kinfocenter and lshw-gtk found on PATH. Any failure ends in the one
+// message; nothing is thrown.
 void StartSysInfo(const MessageBoxFn &showMessage);

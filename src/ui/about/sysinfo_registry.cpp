@@ -1,4 +1,4 @@
-#include "sysinfo_registry.h"
+#include "ui/about/sysinfo_registry.h"
 
 #include "platform/system.h"
 
@@ -29,20 +29,21 @@ private:
 
 // The path of the tool to start: the first source's as it is read, with no
 // existence test, else the second source's folder joined to the file name
-// when a plain file is there. Nothing when neither gives one.
+// when a plain file is there, else what the system finds without the
+// registry. Nothing when none gives one.
 std::optional<std::string> findSysInfo(platform::Registry &registry, platform::System &system)
 {
     std::string path;
     if (GetKeyValue(registry, platform::RegRoot::LocalMachine, platform::SysInfoPathKey,
                     platform::SysInfoPathValue, path))
         return path;
-    if (!GetKeyValue(registry, platform::RegRoot::LocalMachine, platform::SysInfoFolderKey,
-                     platform::SysInfoFolderValue, path))
-        return std::nullopt;
-    path += SysInfoFileName;
-    if (!system.isPlainFile(path))
-        return std::nullopt;
-    return path;
+    if (GetKeyValue(registry, platform::RegRoot::LocalMachine, platform::SysInfoFolderKey,
+                    platform::SysInfoFolderValue, path)) {
+        path += SysInfoFileName;
+        if (system.isPlainFile(path))
+            return path;
+    }
+    return system.findSysInfoTool();
 }
 
 } // namespace
@@ -61,12 +62,10 @@ void StartSysInfo(platform::Registry &registry, platform::System &system,
     showMessage(SysInfoUnavailableMessage);
 }
 
-#ifdef _WIN32
 void StartSysInfo(const MessageBoxFn &showMessage)
 {
     StartSysInfo(platform::systemRegistry(), platform::systemServices(), showMessage);
 }
-#endif
 
 bool GetKeyValue(platform::Registry &registry, platform::RegRoot KeyRoot,
                  const std::string &KeyName, const std::string &SubKeyRef, std::string &KeyVal)

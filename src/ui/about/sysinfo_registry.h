@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sysinfo.h"
+#include "ui/about/sysinfo.h"
 
 #include "platform/registry.h"
 
@@ -14,15 +14,16 @@ namespace platform {
 class System;
 } // namespace platform
 
-// How the launcher finds the tool on Windows: in the registry under
-// HKEY_LOCAL_MACHINE. Plain C++ over the registry and system services passed
-// in, so that it is also built elsewhere for its tests and the fuzzer.
+// How the launcher finds the tool: in the registry under HKEY_LOCAL_MACHINE,
+// then as the system finds it otherwise. Plain C++ over the registry and
+// system services passed in, so that the tests and the fuzzer bring theirs.
 
 // Bytes of a value read from the registry: how many GetKeyValue hands over.
 inline constexpr std::uint32_t KeyValueBufferSize = 1024;
 
-// StartSysInfo with the registry's two sources: first the full path it
-// records, then the folder that holds MSINFO32.EXE.
+// StartSysInfo with the registry's two sources, first the full path it
+// records, then the folder that holds MSINFO32.EXE, and last the system's
+// own search.
 void StartSysInfo(platform::Registry &registry, platform::System &system,
                   const MessageBoxFn &showMessage);
 

@@ -1,4 +1,4 @@
-#include "editablelist.h"
+#include "ui/main/editablelist.h"
 
 #include <QApplication>
 #include <QCompleter>

@@ -1,27 +1,21 @@
-#include "form1.h"
+#include "ui/main/form1.h"
 #include "ui_form1.h"
 
-#include "classicfonts.h"
-#include "commanderror.h"
-#include "contrast.h"
-#include "errorguard.h"
-#include "fieldlabel.h"
-#include "frmabout.h"
-#include "messagebox.h"
-#include "twips.h"
-#include "windowslot.h"
+#include "app/commanderror.h"
+#include "app/errorguard.h"
+#include "app/messagebox.h"
+#include "app/windowslot.h"
+#include "platform/system.h"
+#include "ui/about/frmabout.h"
+#include "ui/shared/classicfonts.h"
+#include "ui/shared/contrast.h"
+#include "ui/shared/fieldlabel.h"
+#include "ui/shared/twips.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
-
-#ifdef Q_OS_WIN
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -30,18 +24,14 @@ using namespace Qt::StringLiterals;
 const QColor OutputTextColour(Qt::white);
 
 // Behind the output box's white text: the desktop colour of the user's
-// scheme on Windows, unless the scheme's desktop is too light for white
-// text; elsewhere, and then, a fixed dark blue.
+// scheme where the system has one (Windows), unless the scheme's desktop is
+// too light for white text; elsewhere, and then, a fixed dark blue.
 QColor outputBackground()
 {
     const QColor darkBlue(0x3a, 0x6e, 0xa5);
-#ifdef Q_OS_WIN
-    const COLORREF c = GetSysColor(COLOR_BACKGROUND);
-    return readableBehind(OutputTextColour, QColor(GetRValue(c), GetGValue(c), GetBValue(c)),
-                          darkBlue);
-#else
+    if (const std::optional<std::uint32_t> desktop = platform::systemServices().desktopColour())
+        return readableBehind(OutputTextColour, QColor::fromRgb(*desktop), darkBlue);
     return darkBlue;
-#endif
 }
 
 // Keeps a widget in the application's colours as the scheme has them, also

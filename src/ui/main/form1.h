@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tagcomposer.h"
+#include "compose/tagcomposer.h"
 
 #include <QMainWindow>
 

@@ -1,4 +1,4 @@
-#include "formbutton.h"
+#include "ui/main/formbutton.h"
 
 #include <QKeyEvent>
 

@@ -1,4 +1,4 @@
-#include "classicfonts.h"
+#include "ui/shared/classicfonts.h"
 
 #include <QFont>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "contrast.h"
+#include "ui/shared/contrast.h"
 
 #include <QtMath>
 

@@ -1,4 +1,4 @@
-#include "fieldlabel.h"
+#include "ui/shared/fieldlabel.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,6 +1,6 @@
-#include "multilinebox.h"
+#include "ui/shared/multilinebox.h"
 
-#include "textlimit.h"
+#include "ui/shared/textlimit.h"
 
 #include <QApplication>
 #include <QInputMethodEvent>

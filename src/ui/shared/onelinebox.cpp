@@ -1,6 +1,6 @@
-#include "onelinebox.h"
+#include "ui/shared/onelinebox.h"
 
-#include "textlimit.h"
+#include "ui/shared/textlimit.h"
 
 #include <QAction>
 #include <QApplication>

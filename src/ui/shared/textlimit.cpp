@@ -1,4 +1,4 @@
-#include "textlimit.h"
+#include "ui/shared/textlimit.h"
 
 #include <QKeyEvent>
 

@@ -1,8 +1,8 @@
-#include "form1.h"
-#include "frmabout.h"
+#include "app/windowslot.h"
 #include "modalwatch.h"
-#include "separatorline.h"
-#include "windowslot.h"
+#include "ui/about/frmabout.h"
+#include "ui/about/separatorline.h"
+#include "ui/main/form1.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 // The launcher and the registry reader against a registry and system
 // services of our own, which record what was asked of them.
-#include "sysinfo_registry.h"
+#include "ui/about/sysinfo_registry.h"
 
 #include "platform/system.h"
 

@@ -1,5 +1,5 @@
 // The launcher with the real POSIX backend: a hardinfo of our own on PATH.
-#include "sysinfo.h"
+#include "ui/about/sysinfo.h"
 
 #include "../../platform/posixtestsupport.h"
 

@@ -1,7 +1,7 @@
 // Under a real X server: after the copy command, another program reads
 // exactly the output box's text from the clipboard, CR LF included.
-#include "form1.h"
-#include "multilinebox.h"
+#include "ui/main/form1.h"
+#include "ui/shared/multilinebox.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "form1.h"
 #include "modalwatch.h"
-#include "multilinebox.h"
+#include "ui/main/form1.h"
+#include "ui/shared/multilinebox.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

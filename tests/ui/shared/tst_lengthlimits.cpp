@@ -1,9 +1,9 @@
 // The main window's limited fields, Text3 (200) and Text4 (400), fed
 // characters that do not fit whole: what they keep, and the generated and
 // copied block byte for byte.
-#include "form1.h"
-#include "multilinebox.h"
-#include "tagtemplates.h"
+#include "compose/tagtemplates.h"
+#include "ui/main/form1.h"
+#include "ui/shared/multilinebox.h"
 
 #include <QApplication>
 #include <QClipboard>

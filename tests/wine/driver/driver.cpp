@@ -12,7 +12,7 @@
 // key the reader opens is checked to refuse writing. The last line is
 // "N passed, N failed"; the exit code is 1 when a check failed, 2 when the
 // arguments are wrong.
-#include "sysinfo_registry.h"
+#include "ui/about/sysinfo_registry.h"
 
 #include "platform/registry.h"
 #include "platform/system.h"
