@@ -8,16 +8,9 @@
 
 #include <QStringList>
 
-#include <unistd.h>
-
-#include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <map>
 #include <memory>
-#include <string>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -100,7 +93,8 @@ QString appendLines(const QStringList &lines, qsizetype length)
 }
 
 // Times `batch` calls of each, in turns, and reports the time of one
-// composeTags call; the floor's time and the ratio are counters.
+// composeTags call; the floor's time of one call, in microseconds, and the
+// ratio are counters, so the table shows them side by side.
 void measure(benchmark::State &state, const Fixture &f, int batch)
 {
     if (composeTags(f.request, f.templates) != appendLines(f.lines, f.length)) {
@@ -136,8 +130,8 @@ void measure(benchmark::State &state, const Fixture &f, int batch)
         copying += l;
         state.SetIterationTime(c / batch);
     }
-    state.counters["floor"] =
-        benchmark::Counter(copying / batch, benchmark::Counter::kAvgIterations);
+    state.counters["floor_us"] =
+        benchmark::Counter(copying / batch * 1e6, benchmark::Counter::kAvgIterations);
     state.counters["ratio"] = composing / copying;
 }
 
@@ -163,77 +157,6 @@ void sized(benchmark::State &state, bool quotes)
     state.SetComplexityN(length);
 }
 
-std::string readable(double seconds)
-{
-    char text[32];
-    if (seconds < 1e-3)
-        std::snprintf(text, sizeof text, "%.3f us", seconds * 1e6);
-    else
-        std::snprintf(text, sizeof text, "%.3f ms", seconds * 1e3);
-    return text;
-}
-
-// After the usual table, one line per case from the medians (or from the
-// single run without repetitions).
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) { }
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
-            if (run.error_occurred || !(median || run.run_type == Run::RT_Iteration))
-                continue;
-            std::string name = run.run_name.function_name;
-            if (!run.run_name.args.empty())
-                name += "/" + run.run_name.args;
-            if (!median && m_rows.count(name))
-                continue; // a median is already there, or an earlier repetition
-            Row &row = m_rows[name];
-            if (row.order == 0)
-                row.order = ++m_count;
-            row.compose =
-                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-            row.floor = run.counters.at("floor").value;
-            row.ratio = run.counters.at("ratio").value;
-            row.median = median;
-        }
-    }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        std::vector<std::pair<std::string, const Row *>> rows;
-        for (const auto &[name, row] : m_rows)
-            rows.emplace_back(name, &row);
-        std::sort(rows.begin(), rows.end(),
-                  [](const auto &a, const auto &b) { return a.second->order < b.second->order; });
-
-        std::printf("\ncomposeTags against its floor%s\n",
-                    !rows.empty() && rows.front().second->median ? " (medians)" : "");
-        std::printf("%-24s %14s %14s %7s\n", "case", "composeTags", "floor", "ratio");
-        for (const auto &[name, row] : rows) {
-            std::printf("%-24s %14s %14s %7.2f\n", name.c_str(), readable(row->compose).c_str(),
-                        readable(row->floor).c_str(), row->ratio);
-        }
-    }
-
-private:
-    struct Row
-    {
-        int order = 0;
-        double compose = 0;
-        double floor = 0;
-        double ratio = 0;
-        bool median = false;
-    };
-    std::map<std::string, Row> m_rows;
-    int m_count = 0;
-};
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -252,8 +175,7 @@ int main(int argc, char **argv)
             ->Complexity(benchmark::oN);
     }
     benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
 }

@@ -1,24 +1,21 @@
-// Start-up of the installed program against its floor, timed from outside as
-// a user waits for it: from the exec of the executable to the map of its
+// Start-up of the installed program against its floors, timed from outside
+// as a user waits for it: from the exec of the executable to the map of its
 // main window on the X server, and its resident memory at that moment.
 //
-//   bench_startup [benchmark options] floor=PATH NAME=PATH...
+//   bench_startup [--runs=N] floor=PATH NAME=PATH...
 //
 // Another program whose name begins with "floor" is a reference, held to no
-// target; one named floor+controls, the floor with one control of each kind
-// the window has, gets the others measured against it too.
+// target; the others are also set against floor+controls, the floor with one
+// control of each kind the window has, when it is given.
 //
-// The benchmark is an X client of its own: with SubstructureNotify on the
-// root window it hears of every top-level window as the server maps it. At
-// the first MapNotify of a managed window it stops the program, reads VmRSS
-// (and of it the anonymous part, for information) from /proc, checks by
-// _NET_WM_PID that the window is the program's, and kills it. Each program
-// runs once untimed first (the page cache), then the repetitions of all
-// programs take turns in random order, so the noise of the machine falls on
-// all alike; the ratios of the medians are what to read. Run it on an X
-// server of its own (tests/support/with-xvfb).
-#include <benchmark/benchmark.h>
-
+// The bench is an X client of its own: with SubstructureNotify on the root
+// window it hears of every top-level window as the server maps it. At the
+// first map of a managed window it stops the program, reads VmRSS (and of it
+// the anonymous part) from /proc, checks by _NET_WM_PID that the window is
+// the program's, and kills it. Each program runs once untimed first (the
+// page cache), then the programs take turns N times, so the noise of the
+// machine falls on all alike; the ratios of the medians are what to read.
+// Run it on an X server of its own (tests/support/with-xvfb).
 #include <xcb/xcb.h>
 
 #include <fcntl.h>
@@ -28,14 +25,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <map>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,107 +44,86 @@ using Clock = std::chrono::steady_clock;
 // The most a program may take to map its window before it counts as hung.
 constexpr auto MapTimeout = std::chrono::seconds(30);
 constexpr double Target = 1.05;
-constexpr char ControlsFloor[] = "floor+controls";
+
+struct Launch
+{
+    double ms = 0;
+    double kib = 0;
+    double anonKib = 0; // the part of kib that is the program's own
+    std::string error; // empty when the program mapped its window
+};
 
 struct Program
 {
     std::string name;
     std::string path;
+    std::vector<Launch> runs;
+
+    double median(double Launch::*field) const
+    {
+        std::vector<double> values;
+        for (const Launch &run : runs)
+            values.push_back(run.*field);
+        std::sort(values.begin(), values.end());
+        const size_t n = values.size();
+        return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+    }
 };
 
-struct Launch
+xcb_connection_t *g_x = nullptr;
+xcb_atom_t g_pidAtom = 0;
+
+bool openDisplay()
 {
-    double seconds = 0;
-    long kib = 0;
-    long anonKib = 0; // the part of kib that is the program's own
-    std::string error; // empty when the program mapped its window
-};
+    g_x = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(g_x))
+        return false;
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(g_x)).data->root;
+    const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
+    xcb_change_window_attributes(g_x, root, XCB_CW_EVENT_MASK, &mask);
+    const char name[] = "_NET_WM_PID";
+    xcb_intern_atom_reply_t *atom =
+        xcb_intern_atom_reply(g_x, xcb_intern_atom(g_x, 0, sizeof name - 1, name), nullptr);
+    if (!atom)
+        return false;
+    g_pidAtom = atom->atom;
+    std::free(atom);
+    return true;
+}
 
-class Display
+// The next top-level window mapped that is not override-redirect (a menu, a
+// tooltip), or 0 with none mapped yet.
+xcb_window_t nextMapped()
 {
-public:
-    bool open()
-    {
-        m_connection = xcb_connect(nullptr, nullptr);
-        if (xcb_connection_has_error(m_connection))
-            return false;
-        m_root = xcb_setup_roots_iterator(xcb_get_setup(m_connection)).data->root;
-        const uint32_t mask = XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY;
-        xcb_change_window_attributes(m_connection, m_root, XCB_CW_EVENT_MASK, &mask);
-        const char name[] = "_NET_WM_PID";
-        std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-            xcb_intern_atom_reply(m_connection,
-                                  xcb_intern_atom(m_connection, 0, sizeof name - 1, name), nullptr),
-            &std::free);
-        if (!atom)
-            return false;
-        m_pidAtom = atom->atom;
-        return true;
-    }
-
-    ~Display()
-    {
-        if (m_connection)
-            xcb_disconnect(m_connection);
-    }
-
-    // Drops the events of earlier runs: the windows of a killed program
-    // are unmapped and destroyed after it is gone.
-    void drain()
-    {
-        xcb_flush(m_connection);
-        while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection))
-            std::free(event);
-    }
-
-    // The next top-level window mapped that is not override-redirect (a
-    // menu, a tooltip), or 0 with nothing mapped yet.
-    xcb_window_t mapped()
-    {
-        xcb_window_t window = 0;
-        while (!window) {
-            xcb_generic_event_t *event = xcb_poll_for_event(m_connection);
-            if (!event)
-                break;
-            if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
-                const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
-                if (!map->override_redirect)
-                    window = map->window;
-            }
-            std::free(event);
+    xcb_window_t window = 0;
+    while (!window) {
+        xcb_generic_event_t *event = xcb_poll_for_event(g_x);
+        if (!event)
+            break;
+        if ((event->response_type & 0x7f) == XCB_MAP_NOTIFY) {
+            const auto *map = reinterpret_cast<xcb_map_notify_event_t *>(event);
+            if (!map->override_redirect)
+                window = map->window;
         }
-        return window;
+        std::free(event);
     }
+    return window;
+}
 
-    bool failed() { return xcb_connection_has_error(m_connection) != 0; }
-    int fd() { return xcb_get_file_descriptor(m_connection); }
+// The pid a window's client wrote into _NET_WM_PID, or -1.
+long windowPid(xcb_window_t window)
+{
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        g_x, xcb_get_property(g_x, 0, window, g_pidAtom, XCB_ATOM_CARDINAL, 0, 1), nullptr);
+    long pid = -1;
+    if (reply && xcb_get_property_value_length(reply) == 4)
+        pid = long(*static_cast<const uint32_t *>(xcb_get_property_value(reply)));
+    std::free(reply);
+    return pid;
+}
 
-    // The pid a window's client wrote into _NET_WM_PID, or -1.
-    long windowPid(xcb_window_t window)
-    {
-        std::unique_ptr<xcb_get_property_reply_t, decltype(&std::free)> reply(
-            xcb_get_property_reply(
-                m_connection,
-                xcb_get_property(m_connection, 0, window, m_pidAtom, XCB_ATOM_CARDINAL, 0, 1),
-                nullptr),
-            &std::free);
-        if (!reply || xcb_get_property_value_length(reply.get()) != 4)
-            return -1;
-        return long(*static_cast<const uint32_t *>(xcb_get_property_value(reply.get())));
-    }
-
-private:
-    xcb_connection_t *m_connection = nullptr;
-    xcb_window_t m_root = 0;
-    xcb_atom_t m_pidAtom = 0;
-};
-
-Display g_display;
-std::vector<Program> g_programs;
-
-// The resident memory of a process, and of it the anonymous part (heap,
-// stacks, copied data): the rest is pages of files, such as the code of the
-// libraries, which other programs share.
+// VmRSS, and of it RssAnon (heap, stacks, copied data): the rest is pages
+// of files, such as the code of the libraries, which other programs share.
 void readResident(pid_t pid, Launch &result)
 {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
@@ -168,7 +143,11 @@ void readResident(pid_t pid, Launch &result)
 Launch launch(const Program &program)
 {
     Launch result;
-    g_display.drain();
+    // The windows of the program killed last are unmapped after it is gone.
+    xcb_flush(g_x);
+    while (xcb_generic_event_t *event = xcb_poll_for_event(g_x))
+        std::free(event);
+
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -184,11 +163,10 @@ Launch launch(const Program &program)
     }
 
     xcb_window_t window = 0;
-    while (!(window = g_display.mapped())) {
-        int status = 0;
-        if (g_display.failed()) {
+    while (!(window = nextMapped())) {
+        if (xcb_connection_has_error(g_x)) {
             result.error = "lost the connection to the X server";
-        } else if (waitpid(pid, &status, WNOHANG) == pid) {
+        } else if (waitpid(pid, nullptr, WNOHANG) == pid) {
             result.error = program.name + " ended before it mapped a window";
             return result;
         } else if (Clock::now() - start > MapTimeout) {
@@ -196,16 +174,15 @@ Launch launch(const Program &program)
         }
         if (!result.error.empty())
             break;
-        pollfd fd{g_display.fd(), POLLIN, 0};
+        pollfd fd{xcb_get_file_descriptor(g_x), POLLIN, 0};
         poll(&fd, 1, 100);
     }
     if (window) {
-        result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        int status = 0;
+        result.ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         kill(pid, SIGSTOP);
-        waitpid(pid, &status, WUNTRACED);
+        waitpid(pid, nullptr, WUNTRACED);
         readResident(pid, result);
-        if (g_display.windowPid(window) != long(pid))
+        if (windowPid(window) != long(pid))
             result.error = "the window mapped is not " + program.name + "'s";
     }
     kill(pid, SIGKILL);
@@ -213,103 +190,39 @@ Launch launch(const Program &program)
     return result;
 }
 
-void startup(benchmark::State &state, const Program *program)
+bool isFloor(const Program &program)
 {
-    for (auto _ : state) {
-        const Launch run = launch(*program);
-        if (!run.error.empty()) {
-            state.SkipWithError(run.error.c_str());
-            break;
-        }
-        state.SetIterationTime(run.seconds);
-        state.counters["rss_KiB"] = double(run.kib);
-        state.counters["anon_KiB"] = double(run.anonKib);
-    }
+    return program.name.rfind("floor", 0) == 0;
 }
 
-// After the usual table, each program against the floor from the medians.
-class RatioReporter : public benchmark::ConsoleReporter
+// Each program but the floors against one floor; against "floor" the other
+// floors too, and the target is checked. Returns how many are over it.
+int printRatios(const std::vector<Program> &programs, const Program &floor, bool target)
 {
-public:
-    RatioReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_ColorTabular : OO_Tabular) { }
-
-    void ReportRuns(const std::vector<Run> &runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run &run : runs) {
-            if (run.error_occurred || run.run_type != Run::RT_Aggregate
-                || run.aggregate_name != "median")
-                continue;
-            Median &median = m_medians[run.run_name.function_name];
-            median.ms = run.GetAdjustedRealTime();
-            median.kib = run.counters.at("rss_KiB").value;
-            median.anonKib = run.counters.at("anon_KiB").value;
-            median.runs = run.repetitions;
-        }
+    const double ms = floor.median(&Launch::ms);
+    const double kib = floor.median(&Launch::kib);
+    const double anon = floor.median(&Launch::anonKib);
+    std::printf("\nagainst %s", floor.name.c_str());
+    if (target)
+        std::printf(" (target %.2f)", Target);
+    std::printf("\n%-16s %7s %7s %7s\n", "program", "time", "RSS", "anon");
+    int over = 0;
+    for (const Program &p : programs) {
+        if (&p == &floor || (!target && isFloor(p)))
+            continue;
+        const double time = p.median(&Launch::ms) / ms;
+        const double memory = p.median(&Launch::kib) / kib;
+        const bool isOver = target && !isFloor(p) && (time > Target || memory > Target);
+        over += isOver;
+        std::printf("%-16s %7.3f %7.3f %7.3f%s\n", p.name.c_str(), time, memory,
+                    p.median(&Launch::anonKib) / anon, isOver ? "  over" : "");
     }
-
-    void Finalize() override
-    {
-        ConsoleReporter::Finalize();
-        const auto floor = m_medians.find("floor");
-        if (floor == m_medians.end())
-            return;
-        const Median &f = floor->second;
-        std::printf(
-            "\nstart-up to the main window mapped, against the floor (medians of %lld runs)\n",
-            static_cast<long long>(f.runs));
-        std::printf("%-15s %8s %8s %6s %9s %9s %6s %6s %9s %9s %6s\n", "program", "ms", "floor",
-                    "ratio", "RSS KiB", "floor", "ratio", "target", "anon KiB", "floor", "ratio");
-        int over = 0;
-        for (const Program &program : g_programs) {
-            const auto it = m_medians.find(program.name);
-            if (program.name == "floor" || it == m_medians.end())
-                continue;
-            const Median &p = it->second;
-            const double time = p.ms / f.ms;
-            const double memory = p.kib / f.kib;
-            // Another floor is a reference, not held to the target.
-            const bool reference = program.name.rfind("floor", 0) == 0;
-            const bool met = reference || (time <= Target && memory <= Target);
-            over += met ? 0 : 1;
-            char target[8] = "";
-            if (!reference)
-                std::snprintf(target, sizeof target, "%.2f", Target);
-            std::printf("%-15s %8.1f %8.1f %6.3f %9.0f %9.0f %6.3f %6s %9.0f %9.0f %6.3f%s\n",
-                        program.name.c_str(), p.ms, f.ms, time, p.kib, f.kib, memory, target,
-                        p.anonKib, f.anonKib, p.anonKib / f.anonKib, met ? "" : "  over");
-        }
-        std::printf(over ? "%d program(s) over target\n" : "within target\n", over);
-
-        const auto controls = m_medians.find(ControlsFloor);
-        if (controls == m_medians.end())
-            return;
-        const Median &c = controls->second;
-        std::printf("\nagainst %s, the floor with one control of each kind\n", ControlsFloor);
-        for (const Program &program : g_programs) {
-            const auto it = m_medians.find(program.name);
-            if (program.name.rfind("floor", 0) == 0 || it == m_medians.end())
-                continue;
-            const Median &p = it->second;
-            std::printf("%-15s time %6.3f   RSS %6.3f   anon %6.3f\n", program.name.c_str(),
-                        p.ms / c.ms, p.kib / c.kib, p.anonKib / c.anonKib);
-        }
-    }
-
-private:
-    struct Median
-    {
-        double ms = 0;
-        double kib = 0;
-        double anonKib = 0;
-        int64_t runs = 0;
-    };
-    std::map<std::string, Median> m_medians;
-};
+    return over;
+}
 
 int usage()
 {
-    std::fprintf(stderr, "usage: bench_startup [benchmark options] floor=PATH NAME=PATH...\n");
+    std::fprintf(stderr, "usage: bench_startup [--runs=N] floor=PATH NAME=PATH...\n");
     return 2;
 }
 
@@ -317,47 +230,55 @@ int usage()
 
 int main(int argc, char **argv)
 {
-    // By default 21 runs of each program, taking turns; options given on
-    // the command line come later and win.
-    std::vector<char *> args{argv[0]};
-    char repetitions[] = "--benchmark_repetitions=21";
-    char interleaving[] = "--benchmark_enable_random_interleaving=true";
-    char aggregates[] = "--benchmark_report_aggregates_only=true";
-    args.insert(args.end(), {repetitions, interleaving, aggregates});
-    args.insert(args.end(), argv + 1, argv + argc);
-    int count = int(args.size());
-    args.push_back(nullptr);
-    benchmark::Initialize(&count, args.data());
-
-    bool hasFloor = false;
-    for (int i = 1; i < count; ++i) {
-        const std::string arg = args[i];
+    int runs = 21;
+    std::vector<Program> programs;
+    const Program *floor = nullptr;
+    const Program *controls = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
         const auto equals = arg.find('=');
+        if (arg.rfind("--runs=", 0) == 0 && (runs = std::atoi(argv[i] + 7)) > 0)
+            continue;
         if (arg[0] == '-' || equals == std::string::npos || equals == 0 || equals + 1 == arg.size())
             return usage();
-        g_programs.push_back({arg.substr(0, equals), arg.substr(equals + 1)});
-        hasFloor = hasFloor || g_programs.back().name == "floor";
+        programs.push_back({arg.substr(0, equals), arg.substr(equals + 1), {}});
     }
-    if (!hasFloor || g_programs.size() < 2)
+    for (const Program &p : programs) {
+        if (p.name == "floor")
+            floor = &p;
+        else if (p.name == "floor+controls")
+            controls = &p;
+    }
+    if (!floor || programs.size() < 2)
         return usage();
-    if (!g_display.open()) {
+    if (!openDisplay()) {
         std::fprintf(stderr, "bench_startup: cannot use the X server of DISPLAY\n");
         return 1;
     }
 
-    for (const Program &program : g_programs) {
-        const Launch warmUp = launch(program);
-        if (!warmUp.error.empty()) {
-            std::fprintf(stderr, "bench_startup: %s\n", warmUp.error.c_str());
-            return 1;
+    // One untimed warm-up each, then the programs in turns.
+    for (int round = -1; round < runs; ++round) {
+        for (Program &p : programs) {
+            const Launch run = launch(p);
+            if (!run.error.empty()) {
+                std::fprintf(stderr, "bench_startup: %s\n", run.error.c_str());
+                return 1;
+            }
+            if (round >= 0)
+                p.runs.push_back(run);
         }
-        benchmark::RegisterBenchmark(program.name.c_str(), startup, &program)
-            ->UseManualTime()
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(1);
     }
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+
+    std::printf("start-up to the main window mapped, medians of %d runs\n%-16s %8s %9s %9s\n", runs,
+                "program", "ms", "RSS KiB", "anon KiB");
+    for (const Program &p : programs) {
+        std::printf("%-16s %8.1f %9.0f %9.0f\n", p.name.c_str(), p.median(&Launch::ms),
+                    p.median(&Launch::kib), p.median(&Launch::anonKib));
+    }
+    const int over = printRatios(programs, *floor, true);
+    if (controls)
+        printRatios(programs, *controls, false);
+    std::printf(over ? "\n%d program(s) over target\n" : "\nwithin target\n", over);
+    xcb_disconnect(g_x);
     return 0;
 }
