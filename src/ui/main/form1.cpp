@@ -34,39 +34,6 @@ QColor outputBackground()
     return darkBlue;
 }
 
-// Keeps a widget in the application's colours as the scheme has them, also
-// when the scheme changes: left alone, the widget would take the roles its
-// window fixes, such as the form's light blue.
-class SystemColours : public QObject
-{
-public:
-    explicit SystemColours(QWidget *widget) : QObject(widget), m_widget(widget)
-    {
-        apply();
-        // A change of scheme is announced to the windows only.
-        widget->window()->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::ApplicationPaletteChange)
-            apply();
-        return false;
-    }
-
-private:
-    void apply()
-    {
-        // Only the roles marked as set win over the parent's: mark them all.
-        QPalette palette = QApplication::palette(m_widget);
-        palette.setResolveMask(~QPalette::ResolveMask(0));
-        m_widget->setPalette(palette);
-    }
-
-    QWidget *m_widget;
-};
-
 int checkValue(const QCheckBox *box)
 {
     return box->isChecked() ? 1 : 0;
@@ -83,10 +50,6 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::F
     // Designer wants each name once; on the form both labels of the first
     // two fields are called Label1.
     m_ui->Label1_name->setObjectName(u"Label1"_s);
-
-    // The menu bar keeps the system's colours, not the form's light blue.
-    new SystemColours(m_ui->menubar);
-    m_ui->menubar->setAutoFillBackground(true);
 
     QPalette output = m_ui->Text6->palette();
     output.setColor(QPalette::Base, outputBackground());

@@ -228,7 +228,7 @@ void TestForm1::windowFrame()
     QVERIFY(flags & Qt::WindowMinimizeButtonHint);
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(m_window->palette().color(QPalette::Window), QColor(128, 128, 255));
+    QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(128, 128, 255));
 }
 
 void TestForm1::tabOrder()
