@@ -9,26 +9,29 @@
 
 #include <memory>
 
-// What the main window's tests share: the window, built afresh for each
-// test, and its controls found by their form names.
+// What the main window's tests share: the window, and its controls found by
+// their form names. The rows of a data-driven test share one window, each
+// row starting from where the one before left it; a new test, or a row after
+// one that closed the window, gets a new one.
 class Form1Test : public QObject
 {
 protected:
-    // For init(): a new window, shown and active.
+    // For init(): the window, shown and active.
     void openWindow()
     {
-        m_window = std::make_unique<Form1>();
-        m_window->show();
+        const QByteArray test = QTest::currentTestFunction();
+        if (!m_window || !m_window->isVisible() || test != m_test) {
+            m_window.reset();
+            m_window = std::make_unique<Form1>();
+            m_window->show();
+            m_test = test;
+        }
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
 
     // For cleanup().
-    void closeWindow()
-    {
-        m_window.reset();
-        QApplication::clipboard()->clear();
-    }
+    static void clearClipboard() { QApplication::clipboard()->clear(); }
 
     template<typename T = QWidget>
     T *child(const char *name) const
@@ -41,4 +44,7 @@ protected:
     QString output() const { return child<MultiLineBox>("Text6")->text(); }
 
     std::unique_ptr<Form1> m_window;
+
+private:
+    QByteArray m_test; // the test the window was built for
 };

@@ -17,7 +17,7 @@ class TestKeyboard : public Form1Test
 
 private slots:
     void init() { openWindow(); }
-    void cleanup() { closeWindow(); }
+    void cleanup() { clearClipboard(); }
 
     void startFocus();
     void tabOrder();

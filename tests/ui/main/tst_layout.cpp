@@ -18,7 +18,7 @@ class TestLayout : public Form1Test
 
 private slots:
     void init() { openWindow(); }
-    void cleanup() { closeWindow(); }
+    void cleanup() { clearClipboard(); }
 
     void controls_data();
     void controls();
