@@ -18,7 +18,6 @@ class TestLayout : public Form1Test
 
 private slots:
     void init() { openWindow(); }
-    void cleanup() { clearClipboard(); }
 
     void controls_data();
     void controls();
