@@ -195,6 +195,8 @@ void TestContrast::ratio_data()
 
     QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
     QTest::newRow("equal colours") << QColor(128, 128, 255) << QColor(128, 128, 255) << 1.0;
+    // Dark channels lie on the formula's linear part.
+    QTest::newRow("near black on black") << QColor(10, 10, 10) << QColor(Qt::black) << 1.06;
     QTest::newRow("grey 118 just passes") << QColor(118, 118, 118) << QColor(Qt::white) << 4.54;
     QTest::newRow("white on the form's blue fails")
         << QColor(Qt::white) << QColor(128, 128, 255) << 3.26;
