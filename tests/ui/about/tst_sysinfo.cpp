@@ -1,5 +1,6 @@
 // The launcher and the registry reader against a registry and system
-// services of our own, which record what was asked of them.
+// services of our own, which record what was asked of them; on Windows also
+// against its own (Wine's under the windows preset).
 #include "ui/about/sysinfo_registry.h"
 
 #include "platform/system.h"
@@ -9,6 +10,18 @@
 #include <cstring>
 #include <map>
 #include <set>
+
+#ifdef _WIN32
+#include <QDir>
+#include <QFile>
+#include <QScopeGuard>
+
+#include <optional>
+
+#include <windows.h>
+// After windows.h, which it needs.
+#include <sddl.h>
+#endif
 
 using namespace platform;
 
@@ -153,6 +166,184 @@ Set setOf(const QByteArrayList &texts)
 
 const QByteArray Zero(1, '\0');
 
+#ifdef _WIN32
+// The tool's path key as Wine makes it in a new prefix, without a PATH; the
+// reader asks for it in capitals.
+const wchar_t PathKeyAsMade[] = L"SOFTWARE\\Microsoft\\Shared Tools\\MSInfo";
+const wchar_t FolderKeyWide[] = L"SOFTWARE\\Microsoft\\Shared Tools Location";
+constexpr int NoKey = -2;
+
+// The registry of Windows, checking that each key opened refuses writing.
+class RecordingRegistry : public Registry
+{
+public:
+    std::map<std::string, RegStatus> opens;
+    std::vector<std::string> writable;
+    std::set<RegKey> live;
+
+    RegStatus openKey(RegRoot root, const std::string &subKey, std::uint32_t options,
+                      std::uint32_t access, RegKey &key) override
+    {
+        const RegStatus status = m_real.openKey(root, subKey, options, access, key);
+        opens[subKey] = status;
+        if (status == ErrorSuccess) {
+            live.insert(key);
+            const auto handle = reinterpret_cast<HKEY>(key);
+            const LSTATUS write = RegSetValueExW(handle, L"QuilloraProbe", 0, REG_SZ,
+                                                 reinterpret_cast<const BYTE *>(L""), 2);
+            if (write == ERROR_SUCCESS)
+                RegDeleteValueW(handle, L"QuilloraProbe");
+            if (write != ERROR_ACCESS_DENIED)
+                writable.push_back(subKey);
+        }
+        return status;
+    }
+
+    RegStatus queryValue(RegKey key, const std::string &valueName, std::uint32_t &type,
+                         unsigned char *data, std::uint32_t &size) override
+    {
+        return m_real.queryValue(key, valueName, type, data, size);
+    }
+
+    RegStatus closeKey(RegKey key) override
+    {
+        live.erase(key);
+        return m_real.closeKey(key);
+    }
+
+    std::string ansiToUtf8(std::string_view bytes) const override
+    {
+        return m_real.ansiToUtf8(bytes);
+    }
+
+private:
+    Registry &m_real = systemRegistry();
+};
+
+// The file test and the start of Windows, recording what was asked of them.
+class RecordingSystem : public System
+{
+public:
+    std::vector<std::string> fileTests;
+    std::vector<std::string> starts;
+    bool started = false;
+
+    bool isPlainFile(const std::string &path) override
+    {
+        fileTests.push_back(path);
+        return m_real.isPlainFile(path);
+    }
+
+    void startProgram(const std::string &path) override
+    {
+        starts.push_back(path);
+        m_real.startProgram(path);
+        started = true;
+    }
+
+private:
+    System &m_real = systemServices();
+};
+
+// Gives a value under HKEY_LOCAL_MACHINE a row's type and data: text types
+// from UTF-8 into UTF-16, every zero kept; others as they are. Absent leaves
+// the key without the value, NoKey removes the key.
+bool putValue(const wchar_t *keyName, const wchar_t *valueName, int type, const QByteArray &data)
+{
+    if (type == NoKey) {
+        const LSTATUS status = RegDeleteKeyW(HKEY_LOCAL_MACHINE, keyName);
+        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+    }
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, keyName, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr)
+        != ERROR_SUCCESS)
+        return false;
+    const auto closeKey = qScopeGuard([key] { RegCloseKey(key); });
+    if (type == Absent) {
+        const LSTATUS status = RegDeleteValueW(key, valueName);
+        return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
+    }
+    QByteArray bytes = data;
+    if (type == int(RegSz) || type == int(RegExpandSz)) {
+        const QString text = QString::fromUtf8(data.constData(), data.size());
+        bytes = QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
+    }
+    return RegSetValueExW(key, valueName, 0, DWORD(type),
+                          reinterpret_cast<const BYTE *>(bytes.constData()), DWORD(bytes.size()))
+        == ERROR_SUCCESS;
+}
+
+// For its lifetime everyone may only read the key, as an ordinary user finds
+// HKEY_LOCAL_MACHINE; its owner may still put its rights back.
+class ReadOnlyKey
+{
+public:
+    explicit ReadOnlyKey(const wchar_t *name)
+    {
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, name, 0, READ_CONTROL | WRITE_DAC, &m_key)
+            != ERROR_SUCCESS)
+            return;
+        DWORD size = 0;
+        RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, nullptr, &size);
+        m_saved.resize(size);
+        PSECURITY_DESCRIPTOR readOnly = nullptr;
+        if (RegGetKeySecurity(m_key, DACL_SECURITY_INFORMATION, m_saved.data(), &size)
+                == ERROR_SUCCESS
+            && ConvertStringSecurityDescriptorToSecurityDescriptorW(
+                L"D:(A;;KR;;;WD)", SDDL_REVISION_1, &readOnly, nullptr)) {
+            m_locked =
+                RegSetKeySecurity(m_key, DACL_SECURITY_INFORMATION, readOnly) == ERROR_SUCCESS;
+            LocalFree(readOnly);
+        }
+    }
+    ~ReadOnlyKey()
+    {
+        if (m_locked)
+            RegSetKeySecurity(m_key, DACL_SECURITY_INFORMATION, m_saved.data());
+        if (m_key)
+            RegCloseKey(m_key);
+    }
+    ReadOnlyKey(const ReadOnlyKey &) = delete;
+    ReadOnlyKey &operator=(const ReadOnlyKey &) = delete;
+
+    bool locked() const { return m_locked; }
+
+private:
+    HKEY m_key = nullptr;
+    std::vector<BYTE> m_saved;
+    bool m_locked = false;
+};
+
+// C:\Quillora Test: the marker as a tool in Tools beside a text file, and as
+// MSINFO32.EXE in MSInfo, Hidden (a hidden file) and System (a system file);
+// Empty holds none. C:\Quillora.exe is where an unquoted command line with
+// the first of those paths would lead.
+bool makeTestFolders(const QString &marker)
+{
+    const QString root = QStringLiteral("C:/Quillora Test/");
+    for (const char *folder : {"Tools", "MSInfo", "Hidden", "System", "Empty"})
+        if (!QDir().mkpath(root + QLatin1String(folder)))
+            return false;
+    for (const char *copy : {"Tools/marker.exe", "MSInfo/MSINFO32.EXE", "Hidden/MSINFO32.EXE",
+                             "System/MSINFO32.EXE", "../Quillora.exe"})
+        if (!QFile::copy(marker, root + QLatin1String(copy)))
+            return false;
+    QFile text(root + QStringLiteral("Tools/readme.txt"));
+    return text.open(QIODevice::WriteOnly) && text.write("not a program\n") > 0
+        && SetFileAttributesW(L"C:\\Quillora Test\\Hidden\\MSINFO32.EXE", FILE_ATTRIBUTE_HIDDEN)
+        && SetFileAttributesW(L"C:\\Quillora Test\\System\\MSINFO32.EXE", FILE_ATTRIBUTE_SYSTEM);
+}
+
+// The marker's events: it sets "started" once it runs, then waits for
+// "release". Made once, for every row.
+struct MarkerEvents
+{
+    HANDLE started = CreateEventW(nullptr, TRUE, FALSE, L"Local\\QuilloraMarkerStarted");
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, L"Local\\QuilloraMarkerRelease");
+};
+#endif
+
 } // namespace
 
 class TestSysInfo : public QObject
@@ -167,6 +358,10 @@ private slots:
     void getKeyValueFailureEmptiesText_data();
     void getKeyValueFailureEmptiesText();
     void getKeyValueAsksForReadingAndTheWholeBuffer();
+#ifdef _WIN32
+    void startSysInfoOnWindows_data();
+    void startSysInfoOnWindows();
+#endif
 };
 
 void TestSysInfo::startSysInfo_data()
@@ -371,6 +566,130 @@ void TestSysInfo::getKeyValueAsksForReadingAndTheWholeBuffer()
     QCOMPARE(registry.accesses, std::vector<std::uint32_t>{0x20019});
     QCOMPARE(registry.capacities, std::vector<std::uint32_t>{1024});
 }
+
+#ifdef _WIN32
+void TestSysInfo::startSysInfoOnWindows_data()
+{
+    QTest::addColumn<int>("pathType"); // Absent: the key without PATH
+    QTest::addColumn<QByteArray>("pathData");
+    QTest::addColumn<QByteArray>("folder"); // null: no folder key
+    QTest::addColumn<bool>("readOnly");
+    QTest::addColumn<QByteArrayList>("expectedFileTests");
+    QTest::addColumn<QByteArrayList>("expectedStarts");
+    // The one start ran the marker, without a message; else the message.
+    QTest::addColumn<bool>("expectedStarted");
+
+    const QByteArray root = "C:\\Quillora Test";
+    const QByteArray tool = root + "\\Tools\\marker.exe";
+    const QByteArray folder = root + "\\MSInfo";
+    const QByteArray joined = folder + "\\MSINFO32.EXE";
+    const QByteArray long1023 = "C:\\" + QByteArray(1023 - 9, 'x') + "\\a.exe"; // 1023 characters
+    const QByteArray none;
+    const int Sz = int(RegSz);
+
+    // Runs first, on the key as the new prefix has it.
+    QTest::newRow("no PATH in the key, no folder key: message, nothing tried")
+        << Absent << none << none << false << QByteArrayList{} << QByteArrayList{} << false;
+    QTest::newRow("no path key, no folder key: message, nothing tried")
+        << NoKey << none << none << false << QByteArrayList{} << QByteArrayList{} << false;
+    QTest::newRow("REG_SZ: started as it is, second unread")
+        << Sz << tool + Zero << folder << false << QByteArrayList{} << QByteArrayList{tool} << true;
+    QTest::newRow("REG_SZ without terminator: started")
+        << Sz << tool << none << false << QByteArrayList{} << QByteArrayList{tool} << true;
+    QTest::newRow("REG_SZ with two terminators: started")
+        << Sz << tool + Zero + Zero << none << false << QByteArrayList{} << QByteArrayList{tool}
+        << true;
+    QTest::newRow("REG_SZ in a key only readable: started")
+        << Sz << tool + Zero << none << true << QByteArrayList{} << QByteArrayList{tool} << true;
+    QTest::newRow("REG_SZ of 1023 characters: read whole, no such program")
+        << Sz << long1023 + Zero << none << false << QByteArrayList{} << QByteArrayList{long1023}
+        << false;
+    QTest::newRow("REG_SZ of 1024 characters: missing, second started")
+        << Sz << long1023 + "y" + Zero << folder << false << QByteArrayList{joined}
+        << QByteArrayList{joined} << true;
+    QTest::newRow("REG_SZ naming a text file: its start fails")
+        << Sz << root + "\\Tools\\readme.txt" + Zero << none << false << QByteArrayList{}
+        << QByteArrayList{root + "\\Tools\\readme.txt"} << false;
+    QTest::newRow("REG_EXPAND_SZ: empty start fails, second unread")
+        << int(RegExpandSz) << "%SystemDrive%\\Quillora Test\\Tools\\marker.exe" + Zero << folder
+        << false << QByteArrayList{} << QByteArrayList{""} << false;
+    QTest::newRow("REG_DWORD 261: its start fails")
+        << int(RegDword) << QByteArray("\x05\x01\x00\x00", 4) << none << false << QByteArrayList{}
+        << QByteArrayList{"261"} << false;
+    QTest::newRow("second source: its MSINFO32.EXE started")
+        << NoKey << none << folder << false << QByteArrayList{joined} << QByteArrayList{joined}
+        << true;
+    QTest::newRow("second's folder ends in a backslash: both backslashes kept")
+        << NoKey << none << folder + "\\" << false << QByteArrayList{folder + "\\\\MSINFO32.EXE"}
+        << QByteArrayList{folder + "\\\\MSINFO32.EXE"} << true;
+    for (const char *name : {"Empty", "Hidden", "System"})
+        QTest::addRow("second's MSINFO32.EXE in %s: message, no start", name)
+            << NoKey << none << root + "\\" + name << false
+            << QByteArrayList{root + "\\" + name + "\\MSINFO32.EXE"} << QByteArrayList{} << false;
+}
+
+void TestSysInfo::startSysInfoOnWindows()
+{
+    QFETCH(int, pathType);
+    QFETCH(QByteArray, pathData);
+    QFETCH(QByteArray, folder);
+    QFETCH(bool, readOnly);
+    QFETCH(bool, expectedStarted);
+    const QString marker = qEnvironmentVariable("QUILLORA_MARKER");
+    if (marker.isEmpty())
+        QSKIP("QUILLORA_MARKER names no program for the launcher to start");
+    static const bool foldersMade = makeTestFolders(marker);
+    QVERIFY(foldersMade);
+    QVERIFY(putValue(PathKeyAsMade, L"PATH", pathType, pathData));
+    QVERIFY(
+        putValue(FolderKeyWide, L"MSINFO", folder.isNull() ? NoKey : int(RegSz), folder + Zero));
+    std::optional<ReadOnlyKey> lock;
+    if (readOnly) {
+        lock.emplace(PathKeyAsMade);
+        QVERIFY(lock->locked());
+        HKEY key = nullptr;
+        QCOMPARE(RegOpenKeyExW(HKEY_LOCAL_MACHINE, PathKeyAsMade, 0, KEY_READ | KEY_WRITE, &key),
+                 LSTATUS(ERROR_ACCESS_DENIED));
+    }
+    static const MarkerEvents events;
+    ResetEvent(events.started);
+    ResetEvent(events.release);
+    const auto releaseMarker = qScopeGuard([] { SetEvent(events.release); });
+    RecordingRegistry registry;
+    RecordingSystem system;
+    std::vector<std::string> messages;
+
+    StartSysInfo(registry, system,
+                 [&messages](const std::string &text) { messages.push_back(text); });
+
+    QTEST(list(system.fileTests), "expectedFileTests");
+    QTEST(list(system.starts), "expectedStarts");
+    QCOMPARE(system.started, expectedStarted);
+    QCOMPARE(messages,
+             expectedStarted ? std::vector<std::string>{}
+                             : std::vector<std::string>{SysInfoUnavailableMessage});
+    // Found whatever the spelling of its name.
+    QCOMPARE(registry.opens.count(PathKey) && registry.opens.at(PathKey) == ErrorSuccess,
+             pathType != NoKey);
+    QVERIFY2(registry.writable.empty(), "a key was opened with the right to write");
+    QVERIFY2(registry.live.empty(), "a key was left open");
+    if (!expectedStarted)
+        return;
+    // StartSysInfo has returned while the marker waits for us: it did not
+    // wait for the program. The marker reports its command line, then the
+    // file Windows loaded.
+    QCOMPARE(WaitForSingleObject(events.started, 60000), DWORD(WAIT_OBJECT_0));
+    const QString path = QString::fromStdString(system.starts.front());
+    QFile report(QDir::fromNativeSeparators(path) + QStringLiteral(".started"));
+    QVERIFY(report.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(report.readAll()).split(u'\n');
+    QCOMPARE(lines.value(0), QStringLiteral("\"%1\"").arg(path));
+    const auto file = [](const QString &path) {
+        return QDir::cleanPath(QDir::fromNativeSeparators(path)).toUpper();
+    };
+    QCOMPARE(file(lines.value(1)), file(path));
+}
+#endif
 
 QTEST_GUILESS_MAIN(TestSysInfo)
 #include "tst_sysinfo.moc"

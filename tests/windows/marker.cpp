@@ -1,7 +1,7 @@
 // A program for the launcher to start. It writes, beside itself in
 // "<its path>.started", the command line it was given and the path Windows
-// loaded it from, then tells the driver through an event that it runs, and
-// waits until the driver lets it end.
+// loaded it from, then tells the test through an event that it runs, and
+// waits until the test lets it end (at once when no test made the events).
 #include <windows.h>
 
 #include <string>
