@@ -34,7 +34,8 @@ class TestFrmAbout : public QObject
     Q_OBJECT
 
 private slots:
-    void cleanup();
+    void init();
+    void cleanupTestCase();
 
     void controls_data();
     void controls();
@@ -46,9 +47,22 @@ private slots:
     void enterPressesFocusedSysInfo();
     void sysInfoUnavailableShowsMessage();
     void programEndsWithItsLastWindow();
+
+private:
+    QByteArray m_test; // the test whose rows ran last
 };
 
-void TestFrmAbout::cleanup()
+// Each test starts with no window loaded, but the rows of controls, which
+// only read the dialog, share one.
+void TestFrmAbout::init()
+{
+    const QByteArray test = QTest::currentTestFunction();
+    if (test != "controls" || test != m_test)
+        cleanupTestCase();
+    m_test = test;
+}
+
+void TestFrmAbout::cleanupTestCase()
 {
     AboutSlot::instance().unload();
     MainSlot::instance().unload();
