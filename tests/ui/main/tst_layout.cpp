@@ -1,11 +1,14 @@
 #include "form1test.h"
+#include "ui/main/formlabel.h"
 #include "ui/shared/contrast.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 
@@ -24,6 +27,7 @@ private slots:
     void stackingAndParents();
     void windowFrame();
     void textsFitTheirRectangles();
+    void labelsDrawBold();
     void checkBoxCaptionsHidden();
     void outputColours();
     void accessibleNames();
@@ -199,6 +203,48 @@ void TestLayout::textsFitTheirRectangles()
         caption.remove(u'&');
         QVERIFY(QFontMetrics(m_window->menuBar()->font()).horizontalAdvance(caption)
                 <= item.width());
+    }
+}
+
+// How much ink the text takes, in pixels of full black, drawn black on white
+// at the given scale.
+static double ink(const QFont &font, const QString &text, qreal scale)
+{
+    const QFontMetricsF fm(font);
+    QImage image((QSizeF(fm.horizontalAdvance(text) + 4, fm.height() + 4) * scale).toSize(),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QPointF(2, 2 + fm.ascent()), text);
+    painter.end();
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += 1 - qGray(image.pixel(x, y)) / 255.0;
+    return sum;
+}
+
+void TestLayout::labelsDrawBold()
+{
+    // At eight points a bold face fitted to whole pixels can keep the stems
+    // of the regular one and draw no darker; the labels' text must stand out
+    // from the regular text of the fields at every scale.
+    const QList<FormLabel *> labels = m_window->findChildren<FormLabel *>();
+    QVERIFY(!labels.isEmpty());
+    for (const FormLabel *label : labels) {
+        QFont regular = label->font();
+        regular.setBold(false);
+        const qreal scale = label->devicePixelRatioF();
+        const double bold = ink(label->font(), label->text(), scale);
+        const double plain = ink(regular, label->text(), scale);
+        QVERIFY2(bold >= 1.2 * plain,
+                 qPrintable(QStringLiteral("%1: %2 pixels of ink in bold, %3 in regular")
+                                .arg(label->objectName())
+                                .arg(bold)
+                                .arg(plain)));
     }
 }
 
