@@ -41,11 +41,15 @@ void resetProcessState()
 #endif
 }
 
-bool isExecutableFile(const std::string &path)
+bool isRegularFile(const std::string &path)
 {
     struct stat info = {};
-    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)
-        && ::access(path.c_str(), X_OK) == 0;
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool isExecutableFile(const std::string &path)
+{
+    return isRegularFile(path) && ::access(path.c_str(), X_OK) == 0;
 }
 
 } // namespace
@@ -132,11 +136,7 @@ namespace {
 class PosixSystem : public System
 {
 public:
-    bool isPlainFile(const std::string &path) override
-    {
-        struct stat info = {};
-        return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-    }
+    bool isPlainFile(const std::string &path) override { return isRegularFile(path); }
 
     void startProgram(const std::string &path) override { platform::startProgram(path); }
 
