@@ -1,7 +1,9 @@
 #include "ui/shared/classicfonts.h"
 
 #include <QFont>
+#include <QGuiApplication>
 #include <QStringList>
+#include <QWidget>
 
 void mapClassicFonts()
 {
@@ -20,4 +22,14 @@ void mapClassicFonts()
         return true;
     }();
     Q_UNUSED(mapped);
+}
+
+void hintClassicFonts(QWidget *form)
+{
+    if (QGuiApplication::platformName() != QLatin1String("windows"))
+        return;
+    // Every control without a hinting of its own takes the form's.
+    QFont font = form->font();
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    form->setFont(font);
 }
