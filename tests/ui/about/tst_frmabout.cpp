@@ -106,18 +106,9 @@ void TestFrmAbout::controls()
     if (auto *label = qobject_cast<QLabel *>(w)) {
         QCOMPARE(label->text(), text);
         QCOMPARE(label->focusPolicy(), Qt::NoFocus);
-        // The whole text shows inside the label.
-        const QRect needed =
-            QFontMetrics(label->font())
-                .boundingRect(QRect(QPoint(), label->size()), Qt::TextWordWrap, text);
-        QVERIFY2(needed.height() <= label->height(), qPrintable(name));
     }
-    if (auto *button = qobject_cast<QPushButton *>(w)) {
+    if (auto *button = qobject_cast<QPushButton *>(w))
         QCOMPARE(button->text(), text);
-        QString caption = text;
-        caption.remove(u'&');
-        QVERIFY(QFontMetrics(button->font()).horizontalAdvance(caption) + 6 <= button->width());
-    }
 }
 
 void TestFrmAbout::window()

@@ -1,14 +1,10 @@
 #include "form1test.h"
-#include "ui/main/formlabel.h"
 #include "ui/shared/contrast.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 
@@ -26,8 +22,6 @@ private slots:
     void controls();
     void stackingAndParents();
     void windowFrame();
-    void textsFitTheirRectangles();
-    void labelsDrawBold();
     void checkBoxCaptionsHidden();
     void outputColours();
     void accessibleNames();
@@ -157,95 +151,6 @@ void TestLayout::windowFrame()
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(m_window->centralWidget()->palette().color(QPalette::Window), QColor(128, 128, 255));
-}
-
-void TestLayout::textsFitTheirRectangles()
-{
-    // Every label, caption and menu shows its whole text with the fonts
-    // this system really has; the log names the font each one resolved to.
-    const auto resolved = [](const QWidget *w) {
-        const QFontInfo info(w->font());
-        return QStringLiteral("%1 %2 %3pt, asked for %4")
-            .arg(info.family(), info.bold() ? QStringLiteral("bold") : QStringLiteral("regular"))
-            .arg(info.pointSizeF())
-            .arg(w->font().families().join(QStringLiteral(", ")));
-    };
-    for (QLabel *label : m_window->findChildren<QLabel *>()) {
-        const QFontMetrics fm(label->font());
-        const QRect needed =
-            fm.boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
-        qInfo().noquote() << QStringLiteral("%1 \"%2\": %3")
-                                 .arg(label->objectName(), label->text().left(30), resolved(label));
-        QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
-                 qPrintable(QStringLiteral("%1 needs %2x%3 in %4x%5 (%6)")
-                                .arg(label->text())
-                                .arg(needed.width())
-                                .arg(needed.height())
-                                .arg(label->width())
-                                .arg(label->height())
-                                .arg(resolved(label))));
-    }
-    for (QPushButton *button : m_window->findChildren<QPushButton *>()) {
-        const QFontMetrics fm(button->font());
-        QString caption = button->text();
-        caption.remove(u'&');
-        const QSize needed = button->style()->sizeFromContents(
-            QStyle::CT_PushButton, nullptr, fm.size(Qt::TextShowMnemonic, caption), button);
-        qInfo().noquote()
-            << QStringLiteral("%1 \"%2\": %3").arg(button->objectName(), caption, resolved(button));
-        QVERIFY2(fm.horizontalAdvance(caption) + 8 <= button->width()
-                     && needed.height() <= button->height() + 8,
-                 qPrintable(QStringLiteral("%1 (%2)").arg(caption, resolved(button))));
-    }
-    for (QAction *action : m_window->menuBar()->actions()) {
-        const QRect item = m_window->menuBar()->actionGeometry(action);
-        QString caption = action->text();
-        caption.remove(u'&');
-        QVERIFY(QFontMetrics(m_window->menuBar()->font()).horizontalAdvance(caption)
-                <= item.width());
-    }
-}
-
-// How much ink the text takes, in pixels of full black, drawn black on white
-// at the given scale.
-static double ink(const QFont &font, const QString &text, qreal scale)
-{
-    const QFontMetricsF fm(font);
-    QImage image((QSizeF(fm.horizontalAdvance(text) + 4, fm.height() + 4) * scale).toSize(),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setFont(font);
-    painter.setPen(Qt::black);
-    painter.drawText(QPointF(2, 2 + fm.ascent()), text);
-    painter.end();
-    double sum = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            sum += 1 - qGray(image.pixel(x, y)) / 255.0;
-    return sum;
-}
-
-void TestLayout::labelsDrawBold()
-{
-    // At eight points a bold face fitted to whole pixels can keep the stems
-    // of the regular one and draw no darker; the labels' text must stand out
-    // from the regular text of the fields at every scale.
-    const QList<FormLabel *> labels = m_window->findChildren<FormLabel *>();
-    QVERIFY(!labels.isEmpty());
-    for (const FormLabel *label : labels) {
-        QFont regular = label->font();
-        regular.setBold(false);
-        const qreal scale = label->devicePixelRatioF();
-        const double bold = ink(label->font(), label->text(), scale);
-        const double plain = ink(regular, label->text(), scale);
-        QVERIFY2(bold >= 1.2 * plain,
-                 qPrintable(QStringLiteral("%1: %2 pixels of ink in bold, %3 in regular")
-                                .arg(label->objectName())
-                                .arg(bold)
-                                .arg(plain)));
-    }
 }
 
 void TestLayout::checkBoxCaptionsHidden()
