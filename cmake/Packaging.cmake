@@ -25,7 +25,10 @@ if(WIN32)
     set(CPACK_GENERATOR "NSIS;ZIP")
     set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Quillora)
     set(CPACK_PACKAGE_EXECUTABLES quillora Quillora)
-    set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+    # No file times in the installer: CPack writes some of its files at
+    # packing time, so their times would change it from one build to the
+    # next. The installed files take the time of the install.
+    set(CPACK_NSIS_DEFINES "Target amd64-unicode\nSetDateSave off")
     set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
     set(CPACK_NSIS_PACKAGE_NAME Quillora)
     set(CPACK_NSIS_DISPLAY_NAME Quillora)
