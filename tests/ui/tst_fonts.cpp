@@ -47,8 +47,8 @@ double ink(const QFont &font, const QString &text, const QWidget *w)
     return sum / qMax(1, qAbs(qGray(fore.rgb()) - qGray(back.rgb())));
 }
 
-// The first line the control shows, and whether all its texts fit: labels
-// wrap inside their rectangle, captions and list items stay on one line.
+// The text a control shows: a label's, a button's caption, a list's first
+// item.
 QString shownText(QWidget *w)
 {
     if (auto *label = qobject_cast<QLabel *>(w))
@@ -60,6 +60,8 @@ QString shownText(QWidget *w)
     return {};
 }
 
+// What of the control's texts does not fit, or nothing: labels wrap inside
+// their rectangle, captions and list items stay on one line.
 QString fitProblem(QWidget *w)
 {
     const QFontMetrics fm(w->font());
