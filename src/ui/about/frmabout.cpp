@@ -17,7 +17,7 @@ frmAbout::frmAbout(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui:
 {
     mapClassicFonts();
     m_ui->setupUi(this);
-    hintClassicFonts(this);
+    settleClassicFonts(this);
     // Windows draws an unowned dialog window with the fixed dialog frame.
     // Elsewhere an ordinary top-level window: on X11 Qt ties every dialog
     // window to the main window (WM_TRANSIENT_FOR), and window managers then

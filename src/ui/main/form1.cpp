@@ -45,7 +45,7 @@ Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::F
 {
     mapClassicFonts();
     m_ui->setupUi(this);
-    hintClassicFonts(this);
+    settleClassicFonts(this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Designer wants each name once; on the form both labels of the first

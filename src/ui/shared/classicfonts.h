@@ -8,10 +8,12 @@ void mapClassicFonts();
 
 class QWidget;
 
-// On Windows, fits the form's text to whole pixels only from top to bottom,
-// at every display scale. Fitted across too, as GDI draws it at 100 %, the
-// bold of an eight-point face keeps the one-pixel stems of the regular one
-// and comes out no darker; hinted only vertically, as Qt draws every text
-// at the other scales, it stays bold. Elsewhere FreeType's light hinting
-// already does this, and the form is left as it is. For after setupUi().
-void hintClassicFonts(QWidget *form);
+// On Windows, for after setupUi(): the form's text is fitted to whole
+// pixels only from top to bottom, at every display scale. Fitted across too,
+// as GDI draws it at 100 %, the bold of an eight-point face keeps the
+// one-pixel stems of the regular one and comes out no darker; hinted only
+// vertically, as Qt draws every text at the other scales, it stays bold.
+// And each control asks at once for the outline face the mapping above
+// would give it. Elsewhere FreeType's light hinting already keeps the bold,
+// and the form is left as it is.
+void settleClassicFonts(QWidget *form);
