@@ -15,9 +15,7 @@ using namespace Qt::StringLiterals;
 
 frmAbout::frmAbout(QWidget *parent) : QDialog(parent), m_ui(std::make_unique<Ui::frmAbout>())
 {
-    mapClassicFonts();
-    m_ui->setupUi(this);
-    settleClassicFonts(this);
+    setUpWithClassicFonts(this, [this] { m_ui->setupUi(this); });
     // Windows draws an unowned dialog window with the fixed dialog frame.
     // Elsewhere an ordinary top-level window: on X11 Qt ties every dialog
     // window to the main window (WM_TRANSIENT_FOR), and window managers then

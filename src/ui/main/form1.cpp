@@ -43,9 +43,7 @@ int checkValue(const QCheckBox *box)
 
 Form1::Form1(QWidget *parent) : QMainWindow(parent), m_ui(std::make_unique<Ui::Form1>())
 {
-    mapClassicFonts();
-    m_ui->setupUi(this);
-    settleClassicFonts(this);
+    setUpWithClassicFonts(this, [this] { m_ui->setupUi(this); });
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     // Designer wants each name once; on the form both labels of the first

@@ -1,5 +1,7 @@
 #include "ui/shared/classicfonts.h"
 
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFont>
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -41,7 +43,25 @@ QString firstOutline(const QString &family)
     return outline;
 }
 
-} // namespace
+// Gives each widget whose font names a family that this system lacks, or
+// has only as a bitmap font, its outline stand-in, as soon as it is set.
+class OutlineFamilies : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::FontChange && watched->isWidgetType()) {
+            auto *widget = static_cast<QWidget *>(watched);
+            QFont font = widget->font();
+            const QString outline = firstOutline(font.family());
+            if (!outline.isEmpty() && outline != font.family()) {
+                font.setFamilies({outline});
+                widget->setFont(font);
+            }
+        }
+        return false;
+    }
+};
 
 void mapClassicFonts()
 {
@@ -56,28 +76,29 @@ void mapClassicFonts()
     Q_UNUSED(mapped);
 }
 
-void settleClassicFonts(QWidget *form)
+} // namespace
+
+void setUpWithClassicFonts(QWidget *form, const std::function<void()> &setupUi)
 {
-    if (QGuiApplication::platformName() != QLatin1String("windows"))
+    mapClassicFonts();
+    if (QGuiApplication::platformName() != QLatin1String("windows")) {
+        setupUi();
         return;
+    }
+    // Given a family it lacks, or has only as a bitmap font, as Windows has
+    // MS Sans Serif, Qt reads the styles of every family on the system
+    // before it tries the stand-ins: the first time, tens of milliseconds
+    // before the window shows. Each font the form sets up asks for the
+    // outline face it would end with at once instead, before anything
+    // measures text with it.
+    {
+        OutlineFamilies outline;
+        QCoreApplication::instance()->installEventFilter(&outline);
+        setupUi();
+        QCoreApplication::instance()->removeEventFilter(&outline);
+    }
     // Every control without a hinting of its own takes the form's.
     QFont hinted = form->font();
     hinted.setHintingPreference(QFont::PreferVerticalHinting);
     form->setFont(hinted);
-
-    // Given a family it lacks, or has only as a bitmap font, as Windows has
-    // MS Sans Serif, Qt reads the styles of every family on the system
-    // before it tries the stand-ins: the first time, tens of milliseconds
-    // before the window shows. Each control asks for the outline face it
-    // would end with at once instead.
-    QList<QWidget *> widgets = form->findChildren<QWidget *>();
-    widgets.prepend(form);
-    for (QWidget *w : widgets) {
-        QFont font = w->font();
-        const QString outline = firstOutline(font.family());
-        if (!outline.isEmpty() && outline != font.family()) {
-            font.setFamilies({outline});
-            w->setFont(font);
-        }
-    }
 }
