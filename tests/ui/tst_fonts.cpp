@@ -3,7 +3,6 @@
 
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
-#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -13,7 +12,7 @@
 #include <QStyleOptionComboBox>
 #include <QTest>
 
-#include <memory>
+using namespace Qt::StringLiterals;
 
 // Every text of both windows with the fonts this system really has, at the
 // display scale the test runs at: the weight and size the design gives it,
@@ -22,73 +21,55 @@
 namespace {
 
 // How much the text stands out, in pixels of full text colour, drawn in the
-// control's own colours at the given scale.
+// control's own colours at its scale.
 double ink(const QFont &font, const QString &text, const QWidget *w)
 {
     if (auto *area = qobject_cast<const QAbstractScrollArea *>(w))
         w = area->viewport();
-    const QColor fore = w->palette().color(w->foregroundRole());
+    const int fore = qGray(w->palette().color(w->foregroundRole()).rgb());
     const QColor back = w->palette().color(w->backgroundRole());
     const QFontMetricsF fm(font);
-    const qreal scale = w->devicePixelRatioF();
-    QImage image((QSizeF(fm.horizontalAdvance(text) + 4, fm.height() + 4) * scale).toSize(),
-                 QImage::Format_RGB32);
-    image.setDevicePixelRatio(scale);
+    QImage image(
+        (QSizeF(fm.horizontalAdvance(text) + 4, fm.height() + 4) * w->devicePixelRatioF()).toSize(),
+        QImage::Format_RGB32);
+    image.setDevicePixelRatio(w->devicePixelRatioF());
     image.fill(back);
     QPainter painter(&image);
     painter.setFont(font);
-    painter.setPen(fore);
+    painter.setPen(w->palette().color(w->foregroundRole()));
     painter.drawText(QPointF(2, 2 + fm.ascent()), text);
     painter.end();
     double sum = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             sum += qAbs(qGray(image.pixel(x, y)) - qGray(back.rgb()));
-    return sum / qMax(1, qAbs(qGray(fore.rgb()) - qGray(back.rgb())));
+    return sum / qMax(1, qAbs(fore - qGray(back.rgb())));
 }
 
-// The text a control shows: a label's, a button's caption, a list's first
-// item.
-QString shownText(QWidget *w)
-{
-    if (auto *label = qobject_cast<QLabel *>(w))
-        return label->text();
-    if (auto *combo = qobject_cast<QComboBox *>(w))
-        return combo->itemText(0);
-    if (auto *button = qobject_cast<QAbstractButton *>(w))
-        return button->text().remove(u'&');
-    return {};
-}
-
-// What of the control's texts does not fit, or nothing: labels wrap inside
-// their rectangle, captions and list items stay on one line.
-QString fitProblem(QWidget *w)
+// The size a control's texts need against the size it has: labels wrap
+// inside their rectangle, captions stay on one line, and every item of a
+// list fits its edit field.
+std::pair<QSize, QSize> neededAndGiven(QWidget *w)
 {
     const QFontMetrics fm(w->font());
-    if (auto *label = qobject_cast<QLabel *>(w)) {
-        const QRect needed =
-            fm.boundingRect(QRect(QPoint(), label->size()), Qt::TextWordWrap, label->text());
-        if (needed.width() > label->width() || needed.height() > label->height())
-            return QStringLiteral("needs %1x%2").arg(needed.width()).arg(needed.height());
-    } else if (auto *combo = qobject_cast<QComboBox *>(w)) {
+    if (auto *label = qobject_cast<QLabel *>(w))
+        return {fm.boundingRect(QRect(QPoint(), w->size()), Qt::TextWordWrap, label->text()).size(),
+                w->size()};
+    if (auto *combo = qobject_cast<QComboBox *>(w)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
         option.editable = combo->isEditable();
-        const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
-                                                           QStyle::SC_ComboBoxEditField, combo);
+        int widest = 0;
         for (int i = 0; i < combo->count(); ++i)
-            if (fm.horizontalAdvance(combo->itemText(i)) > field.width())
-                return QStringLiteral("\"%1\" is wider than %2")
-                    .arg(combo->itemText(i))
-                    .arg(field.width());
-    } else if (auto *button = qobject_cast<QAbstractButton *>(w)) {
-        const QString caption = shownText(button);
-        if (fm.horizontalAdvance(caption) + 6 > button->width() || fm.height() > button->height())
-            return QStringLiteral("needs %1x%2")
-                .arg(fm.horizontalAdvance(caption) + 6)
-                .arg(fm.height());
+            widest = qMax(widest, fm.horizontalAdvance(combo->itemText(i)));
+        return {
+            QSize(widest, 0),
+            combo->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo)
+                .size()};
     }
-    return {};
+    const QString caption = qobject_cast<QAbstractButton *>(w)->text().remove(u'&');
+    return {QSize(fm.horizontalAdvance(caption) + 6, fm.height()), w->size()};
 }
 
 } // namespace
@@ -103,20 +84,16 @@ private slots:
     void controls();
 
 private:
-    std::unique_ptr<Form1> m_form;
-    std::unique_ptr<frmAbout> m_about;
+    Form1 m_form;
+    frmAbout m_about;
 };
 
 void TestFonts::initTestCase()
 {
-    m_form = std::make_unique<Form1>();
-    m_about = std::make_unique<frmAbout>();
-    for (QWidget *window :
-         {static_cast<QWidget *>(m_form.get()), static_cast<QWidget *>(m_about.get())}) {
+    for (QWidget *window : {static_cast<QWidget *>(&m_form), static_cast<QWidget *>(&m_about)}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }
-    qInfo("scale %g", m_form->devicePixelRatioF());
 }
 
 void TestFonts::controls_data()
@@ -126,29 +103,23 @@ void TestFonts::controls_data()
     QTest::addColumn<qreal>("points");
     QTest::addColumn<bool>("whole"); // the design shows the whole text
 
-    const auto row = [](const char *name, bool about, bool bold, qreal points, bool whole) {
-        QTest::newRow(name) << about << bold << points << whole;
+    const auto rows = [](const QString &names, bool about, bool bold, qreal points, bool whole) {
+        for (const QString &name : names.split(u' '))
+            QTest::newRow(qPrintable(name)) << about << bold << points << whole;
     };
-    row("off", false, true, 14.25, true);
     // The form has two labels called Label1: the second is Label1#2.
-    for (const char *label :
-         {"Label1", "Label1#2", "Label6", "Label2", "Label3", "Label11", "Label12", "Label4",
-          "Label5", "Label7", "Label8", "Label9", "Label10"})
-        row(label, false, true, 8.25, true);
-    for (const char *list : {"Combo3", "Combo4", "Combo1", "Combo2"})
-        row(list, false, false, 8.25, true);
+    rows(u"off"_s, false, true, 14.25, true);
+    rows(u"Label1 Label1#2 Label6 Label2 Label3 Label11 Label12 Label4 Label5 Label7 Label8 "
+         u"Label9 Label10"_s,
+         false, true, 8.25, true);
+    rows(u"Combo3 Combo4 Combo1 Combo2 Command1 Command2 Command4 Command5"_s, false, false, 8.25,
+         true);
     // The first two check boxes' captions lie under their labels.
-    for (const char *box : {"Check1", "Check2", "Check3", "Check4"})
-        row(box, false, false, 8.25, false);
-    row("Text6", false, true, 8.25, false);
-    for (const char *button : {"Command1", "Command2", "Command4", "Command5"})
-        row(button, false, false, 8.25, true);
-    row("menubar", false, false, 0, true);
-    row("lblTitle", true, false, 13.5, true);
-    for (const char *label : {"lblVersion", "lblDescription", "lblDisclaimer"})
-        row(label, true, false, 8.25, true);
-    for (const char *button : {"cmdOK", "cmdSysInfo"})
-        row(button, true, false, 8.25, true);
+    rows(u"Check1 Check2 Check3 Check4"_s, false, false, 8.25, false);
+    rows(u"Text6"_s, false, true, 8.25, false);
+    rows(u"menubar"_s, false, false, 0, true);
+    rows(u"lblTitle"_s, true, false, 13.5, true);
+    rows(u"lblVersion lblDescription lblDisclaimer cmdOK cmdSysInfo"_s, true, false, 8.25, true);
 }
 
 void TestFonts::controls()
@@ -158,19 +129,15 @@ void TestFonts::controls()
     QFETCH(qreal, points);
     QFETCH(bool, whole);
 
-    QWidget *window = about ? static_cast<QWidget *>(m_about.get()) : m_form.get();
+    QWidget *window = about ? static_cast<QWidget *>(&m_about) : &m_form;
     const QStringList tag = QString::fromLatin1(QTest::currentDataTag()).split(u'#');
     const QList<QWidget *> named = window->findChildren<QWidget *>(tag[0]);
-    const qsizetype index = tag.size() > 1 ? tag[1].toInt() - 1 : 0;
+    const qsizetype index = tag.value(1, u"1"_s).toInt() - 1;
     QVERIFY(index < named.size());
     QWidget *w = named[index];
     const QFontInfo info(w->font());
-    qInfo().noquote() << QStringLiteral("%1 %2 %3px%4, asked for %5")
-                             .arg(info.family())
-                             .arg(info.weight())
-                             .arg(info.pixelSize())
-                             .arg(info.italic() ? QStringLiteral(" italic") : QString())
-                             .arg(w->font().families().join(QStringLiteral(", ")));
+    qInfo("%s %d %dpx, asked for %s", qPrintable(info.family()), info.weight(), info.pixelSize(),
+          qPrintable(w->font().families().join(u", "_s)));
 
     if (auto *menuBar = qobject_cast<QMenuBar *>(w)) {
         // The menu keeps the system's own font; its titles show whole.
@@ -179,13 +146,11 @@ void TestFonts::controls()
                     <= menuBar->actionGeometry(action).width());
         return;
     }
-
     QCOMPARE(info.bold(), bold);
     QVERIFY(!info.italic());
     // The design's points at 96 dots per inch, where a pixel is 0.75 points.
     QVERIFY2(qAbs(info.pixelSize() - points / 0.75) <= 0.5,
              qPrintable(QString::number(info.pixelSize())));
-    const QString text = shownText(w);
     if (bold) {
         // At eight points a bold face fitted to whole pixels across can keep
         // the one-pixel stems of the regular one and draw with less ink
@@ -193,17 +158,21 @@ void TestFonts::controls()
         // least an eighth more.
         QFont regular = w->font();
         regular.setBold(false);
-        const QString sample = text.isEmpty() ? QStringLiteral("<meta name=\"author\">") : text;
+        auto *label = qobject_cast<QLabel *>(w);
+        const QString sample = label ? label->text() : u"<meta name=\"author\">"_s;
         const double inBold = ink(w->font(), sample, w);
         const double inRegular = ink(regular, sample, w);
-        QVERIFY2(inBold >= 1.125 * inRegular,
-                 qPrintable(QStringLiteral("%1 pixels of ink in bold, %2 in regular")
-                                .arg(inBold)
-                                .arg(inRegular)));
+        QVERIFY2(
+            inBold >= 1.125 * inRegular,
+            qPrintable(u"%1 pixels of ink in bold, %2 in regular"_s.arg(inBold).arg(inRegular)));
     }
     if (whole) {
-        const QString problem = fitProblem(w);
-        QVERIFY2(problem.isEmpty(), qPrintable(problem));
+        const auto [needed, given] = neededAndGiven(w);
+        QVERIFY2(needed.width() <= given.width() && needed.height() <= given.height(),
+                 qPrintable(u"needs %1x%2 in %3x%4"_s.arg(needed.width())
+                                .arg(needed.height())
+                                .arg(given.width())
+                                .arg(given.height())));
     }
 }
 
