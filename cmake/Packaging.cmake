@@ -62,9 +62,12 @@ elseif(UNIX AND NOT APPLE)
     message(STATUS "dpkg-shlibdeps not found (dpkg-dev): the .deb will list no dependencies")
 endif()
 
-# The layout is drawn and checked with Liberation Sans Narrow; Qt's French
+# The layout is drawn and checked with Liberation Sans Narrow (the labels)
+# and Liberation Sans: up to Debian 12 fonts-liberation holds both, from
+# Debian 13 on the narrow face is a package of its own. Qt's French
 # translations and the Wayland platform plugin are wanted, not required.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "fonts-liberation, fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n, qt6-wayland")
 
 # What Debian asks of a package beside the program: the manual page and the
