@@ -29,8 +29,17 @@ field() { dpkg-deb -f "$deb" "$1"; }
 # a name in a relation field, with or without a version constraint
 lists() { sed 's/ *([^)]*)//g; s/, */\n/g' <<<"$1" | grep -qxF "$2"; }
 depends=$(field Depends)
-for pkg in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 fonts-liberation; do
-    lists "$depends" "$pkg" || fail "Depends lacks $pkg: '$depends'"
+# Each library the program links to, by the package that holds it here,
+# whatever this release calls it (libqt6core6 became libqt6core6t64).
+multiarch=$(dpkg-architecture -qDEB_HOST_MULTIARCH)
+for lib in libc.so.6 libstdc++.so.6 libQt6Core.so.6 libQt6Gui.so.6 libQt6Widgets.so.6; do
+    pkg=$(dpkg-query -S "*/$multiarch/$lib" 2>/dev/null | sed -n 's/:.*//p' | head -n1)
+    [ -n "$pkg" ] || { fail "no installed package holds $lib"; continue; }
+    lists "$depends" "$pkg" || fail "Depends lacks $pkg (for $lib): '$depends'"
+done
+# The fonts the layout is drawn with, the narrow face on either release.
+for group in "fonts-liberation" "fonts-liberation-sans-narrow | fonts-liberation (<< 1:2)"; do
+    sed 's/, */\n/g' <<<"$depends" | grep -qxF "$group" || fail "Depends lacks '$group': '$depends'"
 done
 recommends=$(field Recommends)
 for pkg in qt6-translations-l10n qt6-wayland; do
