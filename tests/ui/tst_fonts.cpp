@@ -1,3 +1,4 @@
+#include "textfit.h"
 #include "ui/about/frmabout.h"
 #include "ui/main/form1.h"
 
@@ -53,8 +54,7 @@ std::pair<QSize, QSize> neededAndGiven(QWidget *w)
 {
     const QFontMetrics fm(w->font());
     if (auto *label = qobject_cast<QLabel *>(w))
-        return {fm.boundingRect(QRect(QPoint(), w->size()), Qt::TextWordWrap, label->text()).size(),
-                w->size()};
+        return {labelTextNeeds(label), w->size()};
     if (auto *combo = qobject_cast<QComboBox *>(w)) {
         QStyleOptionComboBox option;
         option.initFrom(combo);
