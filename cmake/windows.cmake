@@ -9,7 +9,11 @@ if(NOT QUILLORA_WINDOWS_QT)
     else()
         set(quillora_cache "$ENV{HOME}/.cache")
     endif()
-    set(QUILLORA_WINDOWS_QT "${quillora_cache}/quillora/qt-6.4.2-mingw64"
+    # Built at the version of the machine's own Qt tools, as the script does.
+    execute_process(COMMAND dpkg-query -W "-f=\${Version}" qt6-base-dev-tools
+        OUTPUT_VARIABLE quillora_host_qt ERROR_QUIET)
+    string(REGEX REPLACE "^([0-9]+:)?([0-9.]+).*" "\\2" quillora_host_qt "${quillora_host_qt}")
+    set(QUILLORA_WINDOWS_QT "${quillora_cache}/quillora/qt-${quillora_host_qt}-mingw64"
         CACHE PATH "Qt for Windows, built by scripts/windows-qt")
 endif()
 if(NOT EXISTS "${QUILLORA_WINDOWS_QT}/lib/cmake/Qt6/Qt6Config.cmake")
