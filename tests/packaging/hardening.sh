@@ -3,6 +3,9 @@
 # this release's dpkg-buildflags gives a build (with every hardening feature
 # asked for, as the build does), and no other: Debian 12 gives no branch
 # protection, Debian 13 gives it (on amd64 as control-flow protection).
+# Control-flow protection marks an executable only when every object linked
+# into it is marked, the C library's start files too, and neither Debian
+# 12's nor Debian 13's are: it is asked for where they are.
 #
 # usage: hardening.sh <executable>
 set -euo pipefail
@@ -10,7 +13,8 @@ set -euo pipefail
 features=$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --query-features hardening \
     | awk '/^Feature:/ { f = $2 } /^Enabled: yes/ { print f }')
 has() { grep -qx "$1" <<<"$features"; }
-offers() { hardening-check --help 2>&1 | grep -q -- "$1"; }
+help=$(hardening-check --help 2>&1 || true)
+offers() { grep -q -- "$1" <<<"$help"; }
 
 skip=()
 for pair in pie:--nopie stackprotector:--nostackprotector fortify:--nofortify \
@@ -19,7 +23,10 @@ for pair in pie:--nopie stackprotector:--nostackprotector fortify:--nofortify \
 done
 # Branch protection is -fcf-protection on amd64, -mbranch-protection on arm64.
 case $(dpkg --print-architecture) in
-amd64) cf=branch arm= ;;
+amd64)
+    cf=branch arm=
+    readelf -n "$(gcc -print-file-name=Scrt1.o)" | grep -q 'x86 feature: IBT, SHSTK' || cf=
+    ;;
 arm64) cf= arm=branch ;;
 *) cf= arm= ;;
 esac
