@@ -14,15 +14,23 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 apt_quiet() { apt-get -y -q -o Dpkg::Use-Pty=0 "$@" >/tmp/installed-deb-apt.log 2>&1 \
     || { tail -n 20 /tmp/installed-deb-apt.log >&2; fail "apt-get $*"; }; }
 
+installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
+purge() {
+    local pkg
+    for pkg; do
+        if installed "$pkg"; then apt_quiet purge "$pkg"; fi
+    done
+}
+
 # Only where the archive splits the narrow face off does apt have to find it.
 split=""
 apt-cache show "$narrow" >/dev/null 2>&1 && split=1
-[ -n "$split" ] && apt_quiet purge quillora "$narrow"
+purge quillora
+[ -z "$split" ] || purge "$narrow"
 apt_quiet install --no-install-recommends "$deb"
-trap 'apt_quiet purge quillora; [ -z "$split" ] || apt_quiet install "$narrow"' EXIT
+trap 'purge quillora; [ -z "$split" ] || apt_quiet install "$narrow"' EXIT
 if [ -n "$split" ]; then
-    dpkg-query -W -f='${Status}' "$narrow" | grep -q 'install ok installed' \
-        || fail "installing the package did not pull in $narrow"
+    installed "$narrow" || fail "installing the package did not pull in $narrow"
 fi
 echo "ok: $(dpkg-query -W -f='${Package} ${Version}' quillora) installed with $(
     dpkg-query -W -f='${Package} ${Version}' fonts-liberation)${split:+ and $narrow}"
