@@ -53,10 +53,14 @@ uninstall_values=(
     "DisplayIcon|C:\\Program Files\\Quillora\\quillora.exe"
     "UninstallString|\"C:\\Program Files\\Quillora\\Uninstall.exe\""
 )
+# The first query after a silent install can read nothing while Wine's
+# server still writes the key: each value is read again until it is right,
+# for at most ten seconds.
+reg_value() { wine reg query "$uninstall_key" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
+reg_is() { [ "$(reg_value "$1")" = "$2" ]; }
 for row in "${uninstall_values[@]}"; do
     name=${row%%|*} want=${row#*|}
-    got=$(wine reg query "$uninstall_key" /v "$name" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$name *REG_[A-Z_]* *//p")
-    [ "$got" = "$want" ] || fail "uninstall entry $name is '$got', not '$want'"
+    wait_for 10 reg_is "$name" "$want" || fail "uninstall entry $name is '$(reg_value "$name")', not '$want'"
 done
 
 # --- the program -------------------------------------------------------------
@@ -140,12 +144,23 @@ has_window '^Marlivet$' && fail "Infos système showed its message although the 
 # Escape closes the dialog wherever the focus is (Alt+I left it on
 # cmdSysInfo, where Enter would start the tool again); Quitter then ends
 # the program.
-activate "$about"
-keys Escape
-wait_until no_window 'propos de' || fail "Escape did not close the about dialog"
-activate "$main"
-keys alt+q
-wait_until sh -c "! kill -0 $program" || fail "Quitter did not end the program"
+# A key sent while Wine still hands the focus over from the tool it started
+# can be lost: these two are pressed again until they take effect, which
+# repeats nothing, since each undoes what shows it has not.
+running() { kill -0 "$program" 2>/dev/null; }
+press_until() {
+    local window=$1 key=$2 _
+    shift 2
+    for _ in 1 2 3 4 5; do
+        activate "$window"
+        keys "$key"
+        wait_for 4 "$@" && return 0
+    done
+    return 1
+}
+press_until "$about" Escape no_window 'propos de' || fail "Escape did not close the about dialog"
+press_until "$main" alt+q eval '! running' || fail "Quitter did not end the program"
+running && kill "$program" 2>/dev/null # a program that did not quit is not waited for
 wait "$program" 2>/dev/null
 
 # --- uninstall ---------------------------------------------------------------------

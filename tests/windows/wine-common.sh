@@ -26,6 +26,17 @@ own_prefix() {
     export WINEPREFIX=$2/prefix
 }
 
+# Polls until the command succeeds, for at most the seconds given.
+wait_for() {
+    local seconds=$1
+    shift
+    local end=$((SECONDS + seconds))
+    until "$@" >/dev/null 2>&1; do
+        [ "$SECONDS" -lt "$end" ] || return 1
+        sleep 0.1
+    done
+}
+
 # Polls until the command succeeds, for at most twenty seconds.
 wait_until() {
     local _
