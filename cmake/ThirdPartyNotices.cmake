@@ -66,10 +66,9 @@ string(REGEX REPLACE "^Version: " "" qt_deb_version "${qt_deb_version}")
 string(REGEX REPLACE "^([0-9]+:)?([0-9.]+).*" "\\2" qt_version "${qt_deb_version}")
 
 
-# The manifest: the files, and the Qt folders and modules they come from.
+# The manifest: the files, and the Qt folders they come from.
 file(STRINGS "${MANIFEST}" rows)
 set(qt_dirs)
-set(qt_modules)
 foreach(row IN LISTS rows)
     string(REPLACE "|" ";" origins "${row}")
     list(POP_FRONT origins shipped)
@@ -79,9 +78,7 @@ foreach(row IN LISTS rows)
     foreach(origin IN LISTS origins)
         if(origin MATCHES "^qt:(.+)$")
             list(APPEND qt_dirs "${CMAKE_MATCH_1}")
-        elseif(origin MATCHES "^qt-attributions:(.+)$")
-            list(APPEND qt_modules "${CMAKE_MATCH_1}")
-        elseif(NOT origin MATCHES "^(self|deb:/.+)$")
+        elseif(NOT origin MATCHES "^(self|qt-attributions:.+|deb:/.+)$")
             fail("${shipped}: unknown origin '${origin}' in ${MANIFEST}")
         endif()
     endforeach()
@@ -100,15 +97,16 @@ if(NOT n_top EQUAL 1 OR NOT IS_DIRECTORY "${qt_top}")
 endif()
 # Then the folders of the attributions, which hold their licence files:
 # one more pass over the tarball, not one for each file.
-file(GLOB_RECURSE attribution_files "${qt_top}/*/qt_attribution.json")
-list(FILTER attribution_files EXCLUDE REGEX "^${qt_top}/(tests|cmake)/")
+# The tests' and the build system's (tests/, cmake/) never go into a
+# library.
+file(GLOB_RECURSE attribution_files RELATIVE "${qt_top}" "${qt_top}/*/qt_attribution.json")
+list(FILTER attribution_files EXCLUDE REGEX "^(tests|cmake)/")
 list(SORT attribution_files)
 get_filename_component(top_name "${qt_top}" NAME)
 set(patterns)
 foreach(path IN LISTS attribution_files)
     get_filename_component(dir "${path}" DIRECTORY)
-    file(RELATIVE_PATH rel_dir "${qt_top}" "${dir}")
-    list(APPEND patterns "${top_name}/${rel_dir}/*")
+    list(APPEND patterns "${top_name}/${dir}/*")
 endforeach()
 file(ARCHIVE_EXTRACT INPUT "${qt_orig}" DESTINATION "${WORK}" PATTERNS ${patterns})
 
@@ -261,15 +259,14 @@ function(qt_dir_component dir out_key out_what)
 endfunction()
 
 # The third-party code Qt lists for a module, less what the Windows build
-# leaves out; the tests' and the build system's (tests/, cmake/) never go
-# into a library.
+# leaves out.
 function(qt_attribution_components module out_keys out_whats)
     set(keys)
     set(whats)
-    foreach(path IN LISTS attribution_files)
-        file(READ "${path}" json)
-        get_filename_component(dir "${path}" DIRECTORY)
-        file(RELATIVE_PATH rel_dir "${qt_top}" "${dir}")
+    foreach(rel_path IN LISTS attribution_files)
+        file(READ "${qt_top}/${rel_path}" json)
+        get_filename_component(rel_dir "${rel_path}" DIRECTORY)
+        set(dir "${qt_top}/${rel_dir}")
         string(JSON type TYPE "${json}")
         set(entries "-")
         if(type STREQUAL ARRAY)
@@ -302,7 +299,8 @@ function(qt_attribution_components module out_keys out_whats)
             # Left out of the Windows build?
             set(reason "")
             foreach(rule IN LISTS qt_left_out)
-                if(rule MATCHES "^${Id}=(feature|platform):(.*)$")
+                string(FIND "${rule}" "${Id}=" at)
+                if(at EQUAL 0 AND rule MATCHES "=(feature|platform):(.*)$")
                     if(CMAKE_MATCH_1 STREQUAL platform)
                         set(reason "${CMAKE_MATCH_2}")
                     else()
