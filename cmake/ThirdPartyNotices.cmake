@@ -38,13 +38,14 @@ endforeach()
 
 # Qt's attributions that the Windows build leaves out, and why: a feature
 # that Qt for Windows was built without (read from its headers), or another
-# platform. Every other attribution of a module shipped is kept: naming code
-# that is not there harms no one, leaving out code that is would.
+# platform; ID* stands for every Id that begins with ID. Every other
+# attribution of a module shipped is kept: naming code that is not there
+# harms no one, leaving out code that is would.
 set(qt_left_out
     freetype=feature:freetype freetype-zlib=feature:freetype
     freetype-bdf=feature:freetype freetype-pcf=feature:freetype
     libjpeg=feature:jpeg md4c=feature:textmarkdownreader
-    VulkanMemoryAllocator=feature:vulkan vulkan-xml-spec=feature:vulkan
+    VulkanMemoryAllocator=feature:vulkan vulkan-*=feature:vulkan
     opengl-headers=feature:opengl opengl-es2-headers=feature:opengl
     forkfd=platform:Unix qeventdispatcher_cf=platform:macOS
     cocoa-platform-plugin=platform:macOS android-native-style=platform:Android
@@ -299,8 +300,13 @@ function(qt_attribution_components module out_keys out_whats)
             # Left out of the Windows build?
             set(reason "")
             foreach(rule IN LISTS qt_left_out)
-                string(FIND "${rule}" "${Id}=" at)
-                if(at EQUAL 0 AND rule MATCHES "=(feature|platform):(.*)$")
+                string(REGEX REPLACE "=.*" "" ids "${rule}")
+                string(REGEX REPLACE "[*]$" "" prefix "${ids}")
+                string(FIND "${Id}" "${prefix}" at)
+                if(NOT (ids STREQUAL Id OR (NOT ids STREQUAL prefix AND at EQUAL 0)))
+                    continue()
+                endif()
+                if(rule MATCHES "=(feature|platform):(.*)$")
                     if(CMAKE_MATCH_1 STREQUAL platform)
                         set(reason "${CMAKE_MATCH_2}")
                     else()
