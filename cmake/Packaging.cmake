@@ -38,7 +38,22 @@ if(WIN32)
     set(CPACK_NSIS_URL_INFO_ABOUT "${CPACK_PACKAGE_HOMEPAGE_URL}")
     set(CPACK_NSIS_CONTACT "quillora@example.org")
     set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-    set(CPACK_NSIS_IGNORE_LICENSE_PAGE ON)
+    # The licence page shows Quillora's licence and where the notice of the
+    # software of others is: beside quillora.exe (data/CMakeLists.txt), and
+    # in the Start menu as Licences.
+    set(CPACK_NSIS_MENU_LINKS THIRD-PARTY-NOTICES.txt Licences)
+    set(installer_licence ${PROJECT_BINARY_DIR}/installer-licence.txt)
+    file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+    file(WRITE ${installer_licence} "${licence}
+--------------------------------------------------------------------------------
+
+Quillora comes with the work of others: Qt, Qt's French translations, the
+GCC runtime and MinGW-w64, each under its own licence. THIRD-PARTY-NOTICES.txt,
+installed beside quillora.exe and opened by Licences in the Start menu, lists
+every file installed with what it holds, its licence and where its source is,
+and gives the full text of each licence.
+")
+    set(CPACK_RESOURCE_FILE_LICENSE ${installer_licence})
     # The archive holds one folder, quillora-<version>-win64, that runs
     # where it is unpacked.
     set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)

@@ -30,6 +30,7 @@ if [ "$actual" != "$expected" ]; then
     diff <(echo "$expected") <(echo "$actual")
     exit 1
 fi
+check_notice "$folder/$top" || exit 1
 
 cd "$folder/$top" || exit 1
 # quillora.exe is a GUI program that carries its icon in every size, its
@@ -53,4 +54,4 @@ wait_until has_window '^Quillora$' \
 xdotool windowfocus --sync "$(window_named '^Quillora$')" 2>/dev/null
 xdotool key --clearmodifiers alt+q
 wait_until sh -c "! kill -0 $program" || { echo "FAIL: Quitter did not end it"; exit 1; }
-echo "ok: the archive holds ${#shipped_files[@]} files in $top; quillora.exe has its icon, version and manifest and runs where it is unpacked"
+echo "ok: the archive holds ${#shipped_files[@]} files in $top, each in its notice; quillora.exe has its icon, version and manifest and runs where it is unpacked"

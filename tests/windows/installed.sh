@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # What a Windows user does, under Wine and openbox on an X server of its
-# own, in a Wine prefix of its own: install Quillora silently, start the
+# own, in a Wine prefix of its own: install Quillora silently (with its
+# licence, its notice and a Start-menu entry for it), start the
 # installed quillora.exe, type into the form, press Générerer and Copie
 # PressePapiers and compare the clipboard byte for byte, open the about
 # dialog, start the system-information tool named by the registry (and
@@ -44,6 +45,8 @@ expected=$(printf '%s\n' "${shipped_files[@]}" Uninstall.exe | sort)
 actual=$(cd "$installed" 2>/dev/null && find . -type f | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"
 [ -f "$start_menu/Quillora.lnk" ] || fail "no Start-menu entry: $(ls -R "$start_menu" 2>&1 | tr '\n' ' ')"
+[ -f "$start_menu/Licences.lnk" ] || fail "no Licences in the Start menu: $(ls -R "$start_menu" 2>&1 | tr '\n' ' ')"
+check_notice "$installed" || failures=$((failures + 1))
 
 # value name, what reg must print for it
 uninstall_values=(
@@ -172,4 +175,4 @@ wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is 
 [ -e "$start_menu" ] && fail "the Start-menu entry is still there"
 
 [ "$failures" -eq 0 ] || exit 1
-echo "ok: installed, typed, generated, copied (CR LF on Windows, LF on X11), about dialog, system information, quit, uninstalled"
+echo "ok: installed with its notice, typed, generated, copied (CR LF on Windows, LF on X11), about dialog, system information, quit, uninstalled"
