@@ -5,10 +5,12 @@ Usage: atspi_tree.py QUILLORA_BINARY
 Starts an X server of its own (Xvfb), a private session bus and the
 accessibility bus, runs the program, opens the about dialog through its menu
 item's action and checks, for every field, list, check box and text of both
-windows, its role, its name and the label it is tied to. Exits 77 when the
-buses cannot be started.
+windows, its role, its name and the label it is tied to. When a tool it needs
+is missing, or the X server or the buses do not start, the test cannot run
+(tests/support/cannot_run.py).
 """
 
+import importlib.util
 import os
 import select
 import shutil
@@ -18,7 +20,9 @@ import sys
 import tempfile
 import time
 
-SKIP = 77
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+from cannot_run import cannot_run
+
 DEADLINE = 30.0  # seconds any one wait may last before the test gives up
 
 # Paths count children from the window: the main window holds the menu bar
@@ -112,8 +116,7 @@ def poll(what, probe, alive=lambda: True):
 def start_display():
     """An Xvfb on a display number it picks itself: free when it is taken."""
     if not shutil.which("Xvfb"):
-        print("FAIL: Xvfb is not installed", file=sys.stderr)
-        return False
+        cannot_run("Xvfb is not installed")
     read_end, write_end = os.pipe()
     # Without -noreset the server starts afresh each time its last client
     # leaves, and writes its number again: the pipe stays open for that too.
@@ -123,10 +126,8 @@ def start_display():
     ready = select.select([read_end], [], [], DEADLINE)[0]
     number = os.read(read_end, 16).decode().strip() if ready else ""
     if not number:
-        print("FAIL: Xvfb did not start", file=sys.stderr)
-        return False
+        cannot_run("Xvfb did not start")
     os.environ["DISPLAY"] = ":" + number
-    return True
 
 
 def start_buses(runtime_dir):
@@ -136,8 +137,9 @@ def start_buses(runtime_dir):
     daemon = shutil.which("dbus-daemon")
     launcher = shutil.which("at-spi-bus-launcher", path="/usr/libexec:/usr/lib/at-spi2-core")
     if not daemon or not launcher:
-        print("dbus-daemon or at-spi-bus-launcher is not installed", file=sys.stderr)
-        return False
+        cannot_run("dbus-daemon or at-spi-bus-launcher is not installed")
+    if not importlib.util.find_spec("pyatspi"):
+        cannot_run(f"pyatspi is not installed for {sys.executable} (python3-pyatspi)")
     session = start([daemon, "--session", "--nofork", "--print-address=1"],
                     stdout=subprocess.PIPE)
     if not select.select([session.stdout], [], [], DEADLINE)[0]:
@@ -229,11 +231,9 @@ def main():
         return 2
     runtime_dir = tempfile.mkdtemp(prefix="quillora-a11y-")
     try:
-        if not start_display():
-            return 1
+        start_display()
         if not start_buses(runtime_dir):
-            print("SKIP: the accessibility bus did not start")
-            return SKIP
+            cannot_run("the accessibility bus did not start")
         import pyatspi
 
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_QPA_PLATFORM="xcb")

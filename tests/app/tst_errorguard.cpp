@@ -46,8 +46,7 @@ void TestErrorGuard::failureIsReportedAndEarlierStepsStay()
         throw 42;
     });
 
-    SeenMessage seen;
-    recordNextMessage(seen);
+    MessageWatch seen;
     handler(); // must not throw
     QCOMPARE(steps, 1);
     QVERIFY(seen.shown);

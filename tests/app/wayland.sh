@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs a test program under Weston's headless backend, in a runtime folder
-# of its own, with Qt's Wayland platform. Exits 77 when Weston cannot start.
+# of its own, with Qt's Wayland platform. When Weston is missing or cannot
+# start, the test cannot run (tests/support/cannot-run).
 #
 # usage: wayland.sh <test program> [its arguments]
 set -uo pipefail
+source "$(dirname "$0")/../support/cannot-run"
 
-command -v weston >/dev/null || { echo "SKIP: weston is not installed"; exit 77; }
+command -v weston >/dev/null || cannot_run "weston is not installed"
 runtime=$(mktemp -d) || exit 1
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR=$runtime
@@ -24,9 +26,8 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 if [ ! -S "$runtime/$socket" ]; then
-    echo "SKIP: weston did not start:" >&2
-    cat "$runtime/weston.log" >&2
-    exit 77
+    cat "$runtime/weston.log"
+    cannot_run "weston did not start (its log is above)"
 fi
 
 unset DISPLAY

@@ -4,14 +4,16 @@
 # or with openbox managing it.
 #
 # usage: x11-desktop.sh <quillora> <desktop entry> [openbox]
-# Exits 77 when a tool it needs is missing or the X server does not start.
+# When a tool it needs is missing or the X server does not start, the test
+# cannot run (tests/support/cannot-run).
 # Its waits end when what they wait for happens or the program has ended;
 # CTest's timeout bounds them.
 set -uo pipefail
+source "$(dirname "$0")/../support/cannot-run"
 
 program=$1 entry=$2 wm=${3:-}
 for tool in xprop xdotool xwininfo; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+    command -v "$tool" >/dev/null || cannot_run "$tool is not installed"
 done
 if [ -z "${QUILLORA_X11_INNER:-}" ]; then
     QUILLORA_X11_INNER=1 exec "$(dirname "$0")/../support/with-xvfb" ${wm:+--wm "$wm"} \

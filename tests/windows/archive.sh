@@ -9,7 +9,7 @@ template=$1 archive=$2
 
 if [ -z "${QUILLORA_WINE_INNER:-}" ]; then
     for tool in wine unzip xdotool wrestool icotool x86_64-w64-mingw32-objdump; do
-        command -v "$tool" >/dev/null || skip "$tool is not installed; run scripts/deps"
+        command -v "$tool" >/dev/null || cannot_run "$tool is not installed; run scripts/deps"
     done
     [ -f "$archive" ] || { echo "FAIL: no archive at $archive (see windows.package)"; exit 1; }
     QUILLORA_WINE_INNER=1 exec "$here/../support/with-xvfb" bash "$0" "$@"

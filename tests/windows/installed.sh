@@ -14,7 +14,7 @@ template=$1 installer=$2 clipboard_text=$3 marker=$4
 
 if [ -z "${QUILLORA_WINE_INNER:-}" ]; then
     for tool in wine xdotool xwininfo xprop xclip openbox; do
-        command -v "$tool" >/dev/null || skip "$tool is not installed; run scripts/deps"
+        command -v "$tool" >/dev/null || cannot_run "$tool is not installed; run scripts/deps"
     done
     [ -f "$installer" ] || { echo "FAIL: no installer at $installer (see windows.package)"; exit 1; }
     QUILLORA_WINE_INNER=1 exec "$here/../support/with-xvfb" --wm openbox bash "$0" "$@"

@@ -4,22 +4,13 @@
 # real copies of the registry, so that nothing a run does reaches another.
 
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
-readonly SKIP=77
-
-# In CI a test that cannot run fails; elsewhere it skips with its reason.
-skip() {
-    if [ "${CI:-}" = true ]; then
-        echo "FAIL (a skip is a failure in CI): $*"
-        exit 1
-    fi
-    echo "SKIP: $*"
-    exit $SKIP
-}
+# cannot_run WHY: a skip, or a failure under CI=true.
+source "$(dirname "${BASH_SOURCE[0]}")/../support/cannot-run"
 
 # own_prefix TEMPLATE DIR: makes DIR/prefix from TEMPLATE and exports
 # WINEPREFIX; ends its wineserver and removes it on exit.
 own_prefix() {
-    [ -f "$1/.quillora-ready" ] || skip "no Wine prefix in $1: Wine could not start here (see windows.prefix)"
+    [ -f "$1/.quillora-ready" ] || cannot_run "no Wine prefix in $1: Wine could not start here (see windows.prefix)"
     cp -al "$1" "$2/prefix" && cp --remove-destination "$1"/*.reg "$2/prefix/" \
         || { echo "FAIL: could not copy the Wine prefix $1"; exit 1; }
     rm -f "$2/prefix/.quillora-ready"

@@ -7,12 +7,12 @@ set -uo pipefail
 source "$(dirname "$0")/wine-common.sh"
 template=${1:?usage: wine-prefix.sh TEMPLATE}
 
-command -v wine >/dev/null || skip "wine is not installed; run scripts/deps"
+command -v wine >/dev/null || cannot_run "wine is not installed; run scripts/deps"
 # Windows keeps its fonts, MS Sans Serif and Tahoma among them, in
 # C:\Windows\Fonts. Debian's Wine does not load the copies fonts-wine puts in
 # its own data folder, so they go where Windows has them.
 wine_fonts=/usr/share/wine/fonts
-[ -e "$wine_fonts/sserife.fon" ] || skip "Wine's fonts are missing; run scripts/deps (fonts-wine)"
+[ -e "$wine_fonts/sserife.fon" ] || cannot_run "Wine's fonts are missing; run scripts/deps (fonts-wine)"
 unset DISPLAY WAYLAND_DISPLAY
 rm -rf "$template"
 mkdir -p "$template" || exit 1
@@ -22,7 +22,7 @@ if ! { wine wineboot -i && wine reg add 'HKCU\Software\Wine' /v Version /t REG_S
     cat "$log"
     wineserver -k 2>/dev/null
     rm -rf "$template"
-    skip "Wine cannot make a prefix here (see above); check that wine and wine64 are installed"
+    cannot_run "Wine cannot make a prefix here (see above); check that wine and wine64 are installed"
 fi
 wineserver -w
 cp "$wine_fonts"/*.fon "$wine_fonts"/*.ttf "$template/drive_c/windows/Fonts/" || exit 1

@@ -212,8 +212,7 @@ void TestFrmAbout::enterPressesFocusedSysInfo()
     frmAbout *dialog = openAbout();
     auto *sysInfo = dialog->findChild<QPushButton *>(QStringLiteral("cmdSysInfo"));
     QSignalSpy clicked(sysInfo, &QPushButton::clicked);
-    SeenMessage seen;
-    recordNextMessage(seen);
+    MessageWatch seen;
     qputenv("PATH", QByteArray()); // no system-information program to find
     sysInfo->setFocus();
     QTest::keyClick(sysInfo, Qt::Key_Return);
@@ -227,8 +226,7 @@ void TestFrmAbout::sysInfoUnavailableShowsMessage()
     frmAbout *dialog = openAbout();
     QTemporaryDir emptyDir;
     qputenv("PATH", emptyDir.path().toLocal8Bit());
-    SeenMessage seen;
-    recordNextMessage(seen);
+    MessageWatch seen;
     QTest::keyClick(dialog, Qt::Key_I, Qt::AltModifier); // Alt+I presses the button
     QTRY_COMPARE(
         seen.text,

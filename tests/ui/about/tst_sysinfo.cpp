@@ -12,6 +12,8 @@
 #include <set>
 
 #ifdef _WIN32
+#include "cannotrun.h"
+
 #include <QDir>
 #include <QFile>
 #include <QScopeGuard>
@@ -637,7 +639,7 @@ void TestSysInfo::startSysInfoOnWindows()
     QFETCH(bool, expectedStarted);
     const QString marker = qEnvironmentVariable("QUILLORA_MARKER");
     if (marker.isEmpty())
-        QSKIP("QUILLORA_MARKER names no program for the launcher to start");
+        QUILLORA_CANNOT_RUN("QUILLORA_MARKER names no program for the launcher to start");
     static const bool foldersMade = makeTestFolders(marker);
     QVERIFY(foldersMade);
     QVERIFY(putValue(PathKeyAsMade, L"PATH", pathType, pathData));

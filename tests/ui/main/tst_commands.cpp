@@ -137,8 +137,7 @@ void TestCommands::copyPutsOutputOnClipboard()
 
 void TestCommands::copyNotice()
 {
-    SeenMessage seen;
-    recordNextMessage(seen);
+    MessageWatch seen;
     m_window->findChild<QAction *>(QStringLiteral("fd"))->trigger();
     QCOMPARE(seen.text, QStringLiteral("Copier le code !!"));
     QCOMPARE(seen.caption, QStringLiteral("Marlivet"));
