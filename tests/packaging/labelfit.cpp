@@ -26,8 +26,8 @@ void reportLabelsOnceShown()
                 if (!label->isVisible() || label->text().isEmpty())
                     continue;
                 const QSize needed = labelTextNeeds(label);
-                const bool fits = needed.width() <= label->width()
-                                  && needed.height() <= label->height();
+                const bool fits =
+                    needed.width() <= label->width() && needed.height() <= label->height();
                 failures += fits ? 0 : 1;
                 std::printf("%s %s \"%s\": needs %dx%d in %dx%d\n", fits ? "ok  " : "FAIL",
                             qPrintable(label->objectName()), qPrintable(label->text()),
