@@ -22,6 +22,9 @@ endif()
 
 list(APPEND CMAKE_FIND_ROOT_PATH "${QUILLORA_WINDOWS_QT}")
 list(APPEND CMAKE_PREFIX_PATH "${QUILLORA_WINDOWS_QT}")
+# The platform and style plugins are installed beside the program, so their
+# targets are needed; Debian's Qt from 6.8 on leaves them out by default.
+set(QT_SKIP_AUTO_PLUGIN_INCLUSION OFF)
 # moc, rcc and uic are the machine's own, of the same version.
 set(QT_HOST_PATH /usr)
 set(QT_HOST_PATH_CMAKE_DIR /usr/lib/x86_64-linux-gnu/cmake)

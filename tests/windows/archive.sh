@@ -23,6 +23,7 @@ own_prefix "$template" "$work"
 folder="$WINEPREFIX/drive_c/Mes programmes à moi"
 mkdir -p "$folder" && unzip -q "$archive" -d "$folder" || { echo "FAIL: unzip failed"; exit 1; }
 top=$(basename "$archive" .zip)
+ship_lists "$folder/$top"
 expected=$(printf '%s\n' "${shipped_files[@]/#/$top/}" | sort)
 actual=$(cd "$folder" && find . -type f | sed 's|^\./||' | sort)
 if [ "$actual" != "$expected" ]; then

@@ -41,6 +41,7 @@ start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Program
 
 # --- install ---------------------------------------------------------------
 wine "$(windows_path_list "$installer")" /S || die "the installer failed: $?"
+ship_lists "$installed"
 expected=$(printf '%s\n' "${shipped_files[@]}" Uninstall.exe | sort)
 actual=$(cd "$installed" 2>/dev/null && find . -type f | sed 's|^\./||' | sort)
 [ "$actual" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"

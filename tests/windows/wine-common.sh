@@ -47,32 +47,38 @@ windows_path_list() {
 }
 
 # What the installer and the archive ship: the program, what it loads, its
-# licence and the notice of the software of others in it, no more.
-shipped_files=(
-    quillora.exe
-    Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
-    platforms/qwindows.dll styles/qwindowsvistastyle.dll
-    libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll
-    LICENSE.txt THIRD-PARTY-NOTICES.txt
-)
-
+# licence and the notice of the software of others in it, no more. The
+# style plugin is qwindowsvistastyle.dll up to Qt 6.6, qmodernwindowsstyle.dll
+# from Qt 6.7 on: ship_lists DIR takes the one DIR holds.
+#
 # What the notice must give for a file, found from its entry through the
 # parts it points to and the licence texts they name: Quillora's licence,
 # Qt's LGPL, the GPL and the GCC runtime's exception to it, winpthreads'
 # notice. A row for each file whose licence asks for its text.
-notice_rows=(
-    "quillora.exe|Permission is hereby granted, free of charge, to any person obtaining a copy"
-    "quillora.exe|Redistributions in binary form must reproduce the accompanying"
-    "Qt6Core.dll|GNU LESSER GENERAL PUBLIC LICENSE"
-    "Qt6Gui.dll|GNU LESSER GENERAL PUBLIC LICENSE"
-    "Qt6Widgets.dll|GNU LESSER GENERAL PUBLIC LICENSE"
-    "platforms/qwindows.dll|GNU LESSER GENERAL PUBLIC LICENSE"
-    "styles/qwindowsvistastyle.dll|GNU LESSER GENERAL PUBLIC LICENSE"
-    "libstdc++-6.dll|GCC RUNTIME LIBRARY EXCEPTION"
-    "libstdc++-6.dll|Version 3, 29 June 2007"
-    "libgcc_s_seh-1.dll|GCC RUNTIME LIBRARY EXCEPTION"
-    "libwinpthread-1.dll|Permission is hereby granted, free of charge, to any person obtaining"
-)
+ship_lists() {
+    local style=styles/qwindowsvistastyle.dll
+    [ -e "$1/styles/qmodernwindowsstyle.dll" ] && style=styles/qmodernwindowsstyle.dll
+    shipped_files=(
+        quillora.exe
+        Qt6Core.dll Qt6Gui.dll Qt6Widgets.dll
+        platforms/qwindows.dll "$style"
+        libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll
+        LICENSE.txt THIRD-PARTY-NOTICES.txt
+    )
+    notice_rows=(
+        "quillora.exe|Permission is hereby granted, free of charge, to any person obtaining a copy"
+        "quillora.exe|Redistributions in binary form must reproduce the accompanying"
+        "Qt6Core.dll|GNU LESSER GENERAL PUBLIC LICENSE"
+        "Qt6Gui.dll|GNU LESSER GENERAL PUBLIC LICENSE"
+        "Qt6Widgets.dll|GNU LESSER GENERAL PUBLIC LICENSE"
+        "platforms/qwindows.dll|GNU LESSER GENERAL PUBLIC LICENSE"
+        "$style|GNU LESSER GENERAL PUBLIC LICENSE"
+        "libstdc++-6.dll|GCC RUNTIME LIBRARY EXCEPTION"
+        "libstdc++-6.dll|Version 3, 29 June 2007"
+        "libgcc_s_seh-1.dll|GCC RUNTIME LIBRARY EXCEPTION"
+        "libwinpthread-1.dll|Permission is hereby granted, free of charge, to any person obtaining"
+    )
+}
 
 # notice_for NOTICE FILE: what THIRD-PARTY-NOTICES.txt gives for FILE: the
 # parts its entry points to, and the licence texts they name.
