@@ -11,7 +11,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/../support/cannot-run"
 # WINEPREFIX; ends its wineserver and removes it on exit.
 own_prefix() {
     [ -f "$1/.quillora-ready" ] || cannot_run "no Wine prefix in $1: Wine could not start here (see windows.prefix)"
-    cp -al "$1" "$2/prefix" && cp --remove-destination "$1"/*.reg "$2/prefix/" \
+    # Hard links where the run's folder is on the template's file system;
+    # a whole copy where it is not, as with a /tmp in memory (Debian 13's).
+    { cp -al "$1" "$2/prefix" 2>/dev/null || { rm -rf "$2/prefix" && cp -a "$1" "$2/prefix"; }; } \
+        && cp --remove-destination "$1"/*.reg "$2/prefix/" \
         || { echo "FAIL: could not copy the Wine prefix $1"; exit 1; }
     rm -f "$2/prefix/.quillora-ready"
     export WINEPREFIX=$2/prefix
