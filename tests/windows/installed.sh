@@ -41,12 +41,17 @@ start_menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Program
 
 # --- install ---------------------------------------------------------------
 wine "$(windows_path_list "$installer")" /S || die "the installer failed: $?"
+# What the installer wrote is read until it is all there, for at most ten
+# seconds each, as Wine may still be writing it.
 ship_lists "$installed"
 expected=$(printf '%s\n' "${shipped_files[@]}" Uninstall.exe | sort)
-actual=$(cd "$installed" 2>/dev/null && find . -type f | sed 's|^\./||' | sort)
-[ "$actual" = "$expected" ] || fail "installed files differ: $(diff <(echo "$expected") <(echo "$actual") | grep '^[<>]' | tr '\n' ' ')"
-[ -f "$start_menu/Quillora.lnk" ] || fail "no Start-menu entry: $(ls -R "$start_menu" 2>&1 | tr '\n' ' ')"
-[ -f "$start_menu/Licences.lnk" ] || fail "no Licences in the Start menu: $(ls -R "$start_menu" 2>&1 | tr '\n' ' ')"
+installed_files() { (cd "$installed" 2>/dev/null && find . -type f | sed 's|^\./||' | sort); }
+wait_for 10 eval '[ "$(installed_files)" = "$expected" ]' \
+    || fail "installed files differ: $(diff <(echo "$expected") <(installed_files) | grep '^[<>]' | tr '\n' ' ')"
+for link in Quillora Licences; do
+    wait_for 10 test -f "$start_menu/$link.lnk" \
+        || fail "no $link in the Start menu: $(ls -R "$start_menu" 2>&1 | tr '\n' ' ')"
+done
 check_notice "$installed" || failures=$((failures + 1))
 
 # value name, what reg must print for it
@@ -172,8 +177,9 @@ wait "$program" 2>/dev/null
 wine 'C:\Program Files\Quillora\Uninstall.exe' /S
 wait_until sh -c "[ ! -e \"$installed\" ]" \
     || fail "the uninstaller left $(cd "$installed" 2>/dev/null && find . | tr '\n' ' ')"
-wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the uninstall entry is still listed"
-[ -e "$start_menu" ] && fail "the Start-menu entry is still there"
+listed() { wine reg query "$uninstall_key" >/dev/null 2>&1; }
+wait_for 10 eval '! listed' || fail "the uninstall entry is still listed"
+wait_for 10 test ! -e "$start_menu" || fail "the Start-menu entry is still there"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "ok: installed with its notice, typed, generated, copied (CR LF on Windows, LF on X11), about dialog, system information, quit, uninstalled"
