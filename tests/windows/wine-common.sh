@@ -32,11 +32,7 @@ wait_for() {
 }
 
 # Polls until the command succeeds, for at most twenty seconds.
-wait_until() {
-    local _
-    for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
-    return 1
-}
+wait_until() { wait_for 20 "$@"; }
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 no_window() { [ -z "$(window_named "$1")" ]; }
